@@ -1,0 +1,25 @@
+#pragma once
+// The text forms of values: inside SQL statements and on screen.
+#include <string>
+#include <string_view>
+
+#include "common/DataCzas.h"
+
+// '2013-05-01 14:30' (quotes included, seconds dropped).
+std::string SQLDataCzas(TDateTime data);
+// ZaokraglijDo(-2, x) in the general number form with "." as decimal separator: 1234.5, 10.
+std::string SQLKwota(double kwota);
+// 1 or 0.
+std::string SQLLogiczna(bool wartosc);
+// The signed ordinal: -1.
+std::string SQLWyliczenie(int wartosc);
+// UsunZnakiZakazane, then single quotes (any single quote inside doubled).
+std::string SQLTekst(std::string_view tekst);
+
+// General number text: at most 15 significant digits, no trailing zeros, "," as decimal
+// separator, no thousands separator ("1234,5", "10", "-0,125").
+std::string LiczbaNaTekst(double wartosc);
+// Money text on screen: "1 234,50 zł", "-5,00 zł".
+std::string KwotaNaTekstWaluty(double kwota);
+// The money text without the currency symbol: "1 234,50".
+std::string KwotaNaTekst(double kwota);
