@@ -1,0 +1,28 @@
+#include "records/KategoriaWydatki.h"
+
+#include <utility>
+
+TKategoriaWydatki::TKategoriaWydatki()
+{
+    Clear();
+}
+
+TKategoriaWydatki::TKategoriaWydatki(int32_t aId, std::string aOpis, bool aUsuniety,
+                                     TTypModyfikacji aModyfikacja, int32_t aWaga)
+    : TKategoriaWydatki()
+{
+    fId = aId;
+    fOpis = std::move(aOpis);
+    fUsuniety = aUsuniety;
+    fZmiany = aModyfikacja;
+    fWaga = static_cast<uint32_t>(aWaga);
+}
+
+void TKategoriaWydatki::Clear()
+{
+    fId = -1;
+    fOpis.clear();
+    fUsuniety = true;
+    fWaga = 2147483647;
+    fZmiany = TTypModyfikacji::BezZmian;
+}
