@@ -1,5 +1,6 @@
 #pragma once
 // An ordered list of 32-bit integers; duplicates allowed.
+#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <vector>
@@ -11,7 +12,8 @@ public:
 
     void Add(int32_t wartosc) { fElementy.push_back(wartosc); }
     int Count() const { return static_cast<int>(fElementy.size()); }
-    int32_t operator[](int indeks) const { return fElementy.at(static_cast<size_t>(indeks)); }
+    // Throws EGrosiwoException for an index outside 0..Count()-1.
+    int32_t operator[](int indeks) const;
     // -1 when absent.
     int IndexOf(int32_t wartosc) const;
     void Clear() { fElementy.clear(); }
