@@ -8,6 +8,7 @@
 // '2013-05-01 14:30' (quotes included, seconds dropped).
 std::string SQLDataCzas(TDateTime data);
 // ZaokraglijDo(-2, x) in the general number form with "." as decimal separator: 1234.5, 10.
+// NaN and infinities raise EGrosiwoException: they have no SQL literal.
 std::string SQLKwota(double kwota);
 // 1 or 0.
 std::string SQLLogiczna(bool wartosc);
@@ -17,9 +18,11 @@ std::string SQLWyliczenie(int wartosc);
 std::string SQLTekst(std::string_view tekst);
 
 // General number text: at most 15 significant digits, no trailing zeros, "," as decimal
-// separator, no thousands separator ("1234,5", "10", "-0,125").
+// separator, no thousands separator ("1234,5", "10", "-0,125"); scientific form outside
+// 1E-5 .. 1E15 ("1E20", "1,5E-7"); "NAN", "INF", "-INF".
 std::string LiczbaNaTekst(double wartosc);
-// Money text on screen: "1 234,50 zł", "-5,00 zł".
+// Money text on screen: "1 234,50 zł", "-5,00 zł"; rounded to hundredths as held in binary,
+// an exact half to even; an amount that rounds to zero has no minus sign.
 std::string KwotaNaTekstWaluty(double kwota);
 // The money text without the currency symbol: "1 234,50".
 std::string KwotaNaTekst(double kwota);
