@@ -4,7 +4,6 @@
 
 #include "common/FunkcjeWspolne.h"
 #include "common/Platforma.h"
-#include "common/PolskiTekst.h"
 
 TPlan::TPlan()
 {
@@ -65,17 +64,21 @@ TStanRealizacji TPlan::StanRealizacji() const
 
 double TPlan::IloscDniDoWykonania() const
 {
+    // One reading of the clock, so that the sign and the span describe the same moment.
     const TDateTime teraz = Teraz();
     const double znak = teraz > fData ? -1.0 : 1.0;
-    return ZaokraglijDo(-2, std::fabs(Teraz() - fData)) * znak;
+    return ZaokraglijDo(-2, std::fabs(teraz - fData)) * znak;
 }
 
 int32_t TPlan::IdGrupy() const
 {
-    if (StanRealizacji() == TStanRealizacji::Wykonane)
+    if (fWykonany)
         return -1;
-    const TDateTime teraz = Teraz();
-    if (TekstyRowneBezWielkosciLiter(Miesiac(), MiesiacIRok(teraz)))
-        return DzienDaty(teraz) == DzienDaty(fData) ? 0 : 1;
-    return 2;
+    // Same month key ignoring case means the same calendar month; comparing the numbers
+    // also holds before the month names are set.
+    const TSkladnikiDaty dzis = DekodujDateCzas(Teraz());
+    const TSkladnikiDaty termin = DekodujDateCzas(fData);
+    if (dzis.Rok != termin.Rok || dzis.Miesiac != termin.Miesiac)
+        return 2;
+    return dzis.Dzien == termin.Dzien ? 0 : 1;
 }
