@@ -152,13 +152,104 @@ public:
     const TTabela& TabelaHarmonogramyLokatBankowych() const { return fTabelaHarmonogramyLokatBankowych; }
 
     // ---- Content predicates ----
-    // @@CONTENT@@
+    // True when the list holds a record that is not marked Usunieto.
+    bool KolekcjaZawieraWydatki() const;
+    bool KolekcjaZawieraKategorieWydatki() const;
+    bool KolekcjaZawieraPrzychody() const;
+    bool KolekcjaZawieraKategoriePrzychody() const;
+    bool KolekcjaZawieraOszczednosci() const;
+    bool KolekcjaZawieraKategorieOszczednosci() const;
+    bool KolekcjaZawieraOsoby() const;
+    bool KolekcjaZawieraHistoriePrzelewow() const;
+    bool KolekcjaZawieraStanyOszczednosci() const;
+    bool KolekcjaZawieraHistorieZlecenStalych() const;
+    bool KolekcjaZawieraZleceniaStaleWydatki() const;
+    bool KolekcjaZawieraZleceniaStalePrzychody() const;
+    bool KolekcjaZawieraLokaty() const;
+    bool KolekcjaZawieraHarmonogramyLokat() const;
+    bool KolekcjaZawieraAktywneLokaty() const;
+    // A limit with both maxima 0 limits nothing.
+    bool SaZdefiniowaneOgraniczenia() const;
+    bool JestZyskZLokat() const;
+    // The next three count records whatever their state.
+    bool KolekcjeKategoriiZawierajaDane() const;
+    // A lone computed deposits entry does not make the savings count as data.
+    bool KolekcjeDanychZawierajaDane() const;
+    bool KolekcjeZawierajaDane() const;
 
     // ---- Sorting orders ----
-    // @@SORTING@@
+    // Each reorders its list in place. The order is the one stated here; in several date
+    // sorts the word Rosnaco or Malejaco says the opposite, and callers rely on the order.
+    // Dates closer than a millisecond count as equal and fall to the tie-break.
+    void PosortujWydatki();                      // Data latest first, Id descending
+    void PosortujPrzychody();                    // Data latest first, Id descending
+    void PosortujOszczednosci();                 // WagaIdKatOszczednosci, Id descending
+    void PosortujKategorieWydatkow();            // Waga, Opis ignoring case
+    void PosortujKategoriePrzychodow();          // Waga, Opis ignoring case
+    void PosortujKategorieOszczednosci();        // Waga, Opis ignoring case
+    void PosortujOsoby();                        // Waga, "Imie Nazwisko" ignoring case
+    void PosortujHistoriePrzelewowPoDacieRosnaco();   // Data earliest first, Id ascending
+    void PosortujHistoriePrzelewowPoDacieMalejaco();  // Data latest first, Id descending
+    void PosortujWydatkiPoDacieMalejaco();       // Data EARLIEST first, Id ascending
+    void PosortujWydatkiPoDacieRosnaco();        // Data LATEST first, Id descending
+    void PosortujPrzychodyPoDacieMalejaco();     // Data EARLIEST first, Id ascending
+    void PosortujPrzychodyPoDacieRosnaco();      // Data LATEST first, Id descending
+    void PosortujOszczednosciPoDacieMalejaco();  // Data EARLIEST first, Id ascending
+    void PosortujWydatkiPoKwocieMalejaco();      // Ile largest first, Id ascending
+    void PosortujPrzychodyPoKwocieMalejaco();    // Ile largest first, Id ascending
+    void PosortujOszczednosciPoKwocieMalejaco(); // Ile largest first, Id ascending
+    void PosortujWydatkiPoKategoriiWydatkowMalejaco();      // category id largest first, Id
+    void PosortujPrzychodyPoKategoriiPrzychodowMalejaco();  // category id largest first, Id
+    // Both standing-order lists, each by itself: Data latest first, Id ascending.
+    void PosortujZleceniaStalePoDacieDodaniaMalejaco();
+    void PosortujStanyOszczednosciPoDacieRosnaco();  // Data earliest first, Id ascending
+    void PosortujPlanyPoDacieMalejaco();         // Data EARLIEST first, Id ascending
+    void PosortujPlanyPoDacieRosnaco();          // Data LATEST first, Id descending
+    void PosortujLokatyPoNazwie();               // Nazwa case-sensitive, Id ascending
+    void PosortujLokatyPoKwocie();               // Kwota smallest first, Id ascending
+    void PosortujLokatyPoDacieRozpoczecia();     // DataRozpoczecia earliest first, Id
+    void PosortujLokatyPoCzasieTrwania();        // OkresLokatyWDniach shortest first, Id
+    void PosortujLokatyPoDacieZakonczenia();     // SzacowanaDataZakonczenia earliest first, Id
+    // Bank, NazwaHarmonogramu (case-sensitive), OkresLokatyIloscDni, the rate to a
+    // hundredth of a percentage point, Id ascending.
+    void PosortujHarmonogramy();
 
     // ---- Plan and date queries ----
-    // @@PLANS@@
+    // Lookups by id answer the first match in list order, Usunieto included. Each is a
+    // linear scan; for many lookups in a row build a TIndeksId (collections/IndeksId.h).
+    TPlan* PobierzPlanDlaID(int32_t id);
+    const TPlan* PobierzPlanDlaID(int32_t id) const;
+    // 0 when no plan has the id.
+    double PobierzKwotePlnuDlaID(int32_t id) const;
+    TWydatek* PobierzWydatekDlaId(int32_t id);
+    const TWydatek* PobierzWydatekDlaId(int32_t id) const;
+
+    // Unexecuted plans dated before now or later in the current month, latest first
+    // (equal dates by Id ascending).
+    std::vector<TPlan*> PobierzPlanowanePlatnosciPoTerminie();
+
+    // Month labels, each once ignoring letter case, from the earliest month to the latest;
+    // records of every state count. Sorts the chosen list earliest first, which it keeps.
+    // Only Wydatki, Przychody, Oszczednosci and Plany have months; rok 0 means every year.
+    TStringList PobierzNazwyMiesiecyZKolekcji(TTabele tabela, uint16_t rok);
+    // Expenses and incomes together; leaves both lists sorted latest first.
+    TStringList PobierzWspolnaListeMiesiecyPrzychodowIWydatkow();
+    // Expenses (incomes) and plans of that kind, Usunieto left out; no list is reordered.
+    TStringList PobierzWspolnaListeDatDlaWydatkowIPlanow() const;
+    TStringList PobierzWspolnaListeDatDlaPrzychodowIPlanow() const;
+    // Ascending, each once. Sorts the dated lists earliest first; Ograniczenia give the
+    // years of the limits that have both maxima.
+    std::vector<uint16_t> PobierzLataZKolekcji(TTabele tabela);
+    // The latest expense date of the year, else 1 January of it at 00:00:01. Leaves
+    // Wydatki sorted latest first.
+    TDateTime PobierzMaxDateWydatkowWRoku(uint16_t rok);
+
+    // Deposits at most that many days from their end or past it, whatever their state.
+    std::vector<TLokata*> PobierzLokatyKonczaceSieLubPoTerminie(uint16_t ileDniDoKonca);
+
+    // Only expenses carry attachments; empty for anything else.
+    std::string NazwaPlikuZalacznikaDlaTransakcjii(int32_t id, TTabele kolekcja) const;
+    bool TransakcjaMaZalacznik(int32_t id, TTabele kolekcja) const;
 
     // ---- Category, person, limit and offer lookups ----
     // @@LOOKUPS@@
