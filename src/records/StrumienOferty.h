@@ -19,6 +19,9 @@ public:
     explicit EBladOdczytuStrumienia(const std::string& komunikat) : EGrosiwoException(komunikat) {}
 };
 
+// Throws EBladOdczytuStrumienia with the common beginning of its messages.
+[[noreturn]] void ZglosBladOdczytu(const std::string& szczegoly);
+
 enum class TZnacznikWartosci : uint8_t {
     KoniecListy = 0,
     PoczatekListy = 1,
@@ -91,6 +94,7 @@ public:
 private:
     size_t Pozostalo() const { return fDane.size() - fPozycja; }
     std::span<const uint8_t> Pobierz(uint64_t ile);
+    std::span<const uint8_t> PobierzTekst(uint64_t ileBajtow);
     TZnacznikWartosci CzytajZnacznik();
     uint64_t LittleEndian(int ileBajtow);
 
