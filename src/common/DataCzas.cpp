@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <string>
 
 #include "common/FunkcjeWspolne.h"
 #include "common/PolskiTekst.h"
@@ -16,14 +17,14 @@ constexpr int64_t DzienEpokiUniksa = 25'569;
 constexpr int RokMin = 1;
 constexpr int RokMax = 9999;
 
-int64_t PodzielWDol(int64_t a, int64_t b)
+constexpr int64_t PodzielWDol(int64_t a, int64_t b)
 {
     const int64_t q = a / b;
     return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
 }
 
 // Days from 1970-01-01 of a proleptic Gregorian date (H. Hinnant's days_from_civil).
-int64_t DniOdEpoki(int rok, int miesiac, int dzien)
+constexpr int64_t DniOdEpoki(int rok, int miesiac, int dzien)
 {
     const int64_t y = rok - (miesiac <= 2 ? 1 : 0);
     const int64_t era = PodzielWDol(y, 400);
@@ -47,15 +48,17 @@ void DataZDniOdEpoki(int64_t z, int& rok, int& miesiac, int& dzien)
     rok = static_cast<int>(yoe + era * 400 + (miesiac <= 2 ? 1 : 0));
 }
 
-const int64_t PierwszyDzien = DniOdEpoki(RokMin, 1, 1) + DzienEpokiUniksa;
-const int64_t OstatniDzien = DniOdEpoki(RokMax, 12, 31) + DzienEpokiUniksa;
+constexpr int64_t PierwszyDzien = DniOdEpoki(RokMin, 1, 1) + DzienEpokiUniksa;
+constexpr int64_t OstatniDzien = DniOdEpoki(RokMax, 12, 31) + DzienEpokiUniksa;
 
 // The date-time as whole milliseconds since 1899-12-30 00:00, rounded to the nearest one.
+// A double holds them to within 0.03 ms even in the year 9999.
 int64_t Milisekundy(TDateTime data)
 {
-    const long double ms = std::round(static_cast<long double>(data) * MsNaDobe);
-    if (!std::isfinite(data) || ms < static_cast<long double>(PierwszyDzien) * MsNaDobe ||
-        ms >= static_cast<long double>(OstatniDzien + 1) * MsNaDobe) {
+    constexpr double Najmniej = static_cast<double>(PierwszyDzien * MsNaDobe);
+    constexpr double Ponad = static_cast<double>((OstatniDzien + 1) * MsNaDobe);
+    const double ms = std::round(data * static_cast<double>(MsNaDobe));
+    if (!(ms >= Najmniej && ms < Ponad)) {
         char liczba[64];
         std::snprintf(liczba, sizeof liczba, "%.17g", data);
         throw EGrosiwoException(std::string("Wartość ") + liczba +
@@ -69,11 +72,18 @@ int64_t NumerDnia(TDateTime data)
     return PodzielWDol(Milisekundy(data), MsNaDobe);
 }
 
+// Zero-padded to at least cyfr digits; wartosc is never negative here.
 void DopiszLiczbe(std::string& cel, int wartosc, int cyfr)
 {
-    char bufor[16];
-    const int n = std::snprintf(bufor, sizeof bufor, "%0*d", cyfr, wartosc);
-    cel.append(bufor, static_cast<size_t>(n));
+    char bufor[12];
+    char* koniec = bufor + sizeof bufor;
+    char* p = koniec;
+    do {
+        *--p = static_cast<char>('0' + wartosc % 10);
+        wartosc /= 10;
+        --cyfr;
+    } while (wartosc > 0 || cyfr > 0);
+    cel.append(p, static_cast<size_t>(koniec - p));
 }
 
 // Reads 1..maks digits at pozycja; false when there is none.
@@ -205,14 +215,27 @@ int PorownajDaty(TDateTime a, TDateTime b)
     return a < b ? -1 : 1;
 }
 
+// The fixed forms skip the pattern interpreter: saving writes one per row.
 std::string DataCzasNaTekst(TDateTime data)
 {
-    return FormatujDateCzas("yyyy-MM-dd hh:mm", data);
+    const TSkladnikiDaty s = DekodujDateCzas(data);
+    std::string wynik;
+    wynik.reserve(16);
+    DopiszLiczbe(wynik, s.Rok, 4);
+    wynik += '-';
+    DopiszLiczbe(wynik, s.Miesiac, 2);
+    wynik += '-';
+    DopiszLiczbe(wynik, s.Dzien, 2);
+    wynik += ' ';
+    DopiszLiczbe(wynik, s.Godzina, 2);
+    wynik += ':';
+    DopiszLiczbe(wynik, s.Minuta, 2);
+    return wynik;
 }
 
 std::string DataNaTekst(TDateTime data)
 {
-    return FormatujDateCzas("yyyy-MM-dd", data);
+    return DataCzasNaTekst(data).substr(0, 10);
 }
 
 std::string FormatujDateCzas(std::string_view wzorzec, TDateTime data)

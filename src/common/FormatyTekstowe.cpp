@@ -1,8 +1,8 @@
 #include "common/FormatyTekstowe.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <string>
 
 #include "common/DaneRegionalne.h"
 #include "common/FunkcjeWspolne.h"
@@ -29,13 +29,16 @@ std::string LiczbaOgolna(double wartosc, char separator)
         return "0";  // also for -0
     // "d.dddddddddddddde±XX": the 15 significant digits, correctly rounded.
     char bufor[40];
-    std::snprintf(bufor, sizeof bufor, "%.*e", CyfryZnaczace - 1, std::fabs(wartosc));
+    const auto [koniec, ec] = std::to_chars(bufor, bufor + sizeof bufor, std::fabs(wartosc),
+                                            std::chars_format::scientific, CyfryZnaczace - 1);
     std::string cyfry;
     const char* p = bufor;
-    for (; *p && *p != 'e'; ++p)
+    for (; p != koniec && *p != 'e'; ++p)
         if (*p != '.')
             cyfry += *p;
-    const int wykladnik = std::atoi(p + 1);
+    int wykladnik = 0;
+    if (p != koniec)
+        std::from_chars(p + (p[1] == '+' ? 2 : 1), koniec, wykladnik);
     while (cyfry.size() > 1 && cyfry.back() == '0')
         cyfry.pop_back();
 
@@ -117,11 +120,12 @@ std::string KwotaNaTekst(double kwota)
 {
     if (!std::isfinite(kwota))
         return NiezwyklaLiczba(kwota);
-    // %.2f rounds the value as held in binary, an exact half to even, like ZaokraglijDo.
-    const int potrzeba = std::snprintf(nullptr, 0, "%.2f", std::fabs(kwota));
-    std::string cyfry(static_cast<size_t>(potrzeba) + 1, '\0');
-    std::snprintf(cyfry.data(), cyfry.size(), "%.2f", std::fabs(kwota));
-    cyfry.resize(static_cast<size_t>(potrzeba));
+    // Rounded as held in binary, an exact half to even, like ZaokraglijDo. DBL_MAX has 309
+    // digits before the point.
+    char bufor[400];
+    const auto [koniec, ec] = std::to_chars(bufor, bufor + sizeof bufor, std::fabs(kwota),
+                                            std::chars_format::fixed, 2);
+    const std::string cyfry(bufor, koniec);
 
     const size_t kropka = cyfry.find('.');
     const std::string_view calkowite(cyfry.data(), kropka);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
 
 #include "common/FunkcjeWspolne.h"
@@ -82,6 +83,10 @@ TEST(KwotaNaTekstTest, GrupyTysiecyPrzecinekISymbolPoKwocie)
         {123456789012.34, "123 456 789 012,34"},        {NAN, "NAN"}};
     for (const auto& [kwota, tekst] : przypadki)
         EXPECT_EQ(KwotaNaTekst(kwota), tekst) << kwota;
+    // The largest double: 309 digits in 103 groups, and no overflow of any buffer.
+    const std::string najwieksza = KwotaNaTekst(-DBL_MAX);
+    EXPECT_EQ(najwieksza.size(), 1 + 309 + 102 + 3);
+    EXPECT_EQ(najwieksza.substr(0, 5), "-179 ");
     EXPECT_EQ(KwotaNaTekstWaluty(1234.5), "1 234,50 zł");
     EXPECT_EQ(KwotaNaTekstWaluty(-5), "-5,00 zł");
 }
