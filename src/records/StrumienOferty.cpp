@@ -2,6 +2,7 @@
 
 #include <unicode/unistr.h>
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <istream>

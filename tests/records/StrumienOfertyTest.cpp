@@ -369,6 +369,20 @@ TEST(StrumienOferty, ZepsutyRekordToBladOdczytuNigdyAwaria)
     }
     // Flips inside texts and numbers still give a record now and then.
     EXPECT_GT(odczytane, 0);
+
+    // Plain noise behind a valid list start.
+    std::uniform_int_distribution<size_t> dlugosc(0, 200);
+    for (int proba = 0; proba < 2000; ++proba) {
+        TBajty szum{0x01};
+        for (size_t i = dlugosc(los); i > 0; --i)
+            szum.push_back(static_cast<uint8_t>(bajt(los)));
+        THarmonogramLokatyBankowej h;
+        try {
+            TOdczytStrumienia odczyt(szum);
+            h.ReadFromStream(odczyt);
+        } catch (const EBladOdczytuStrumienia&) {
+        }
+    }
 }
 
 TEST(StrumienOferty, DlugoscSpozaDanychNieAlokujeJej)
