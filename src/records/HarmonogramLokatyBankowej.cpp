@@ -17,14 +17,13 @@ struct TFormySlowa {
     const char* Wiele;  // 0, 5..21, 25..31, ...
 };
 
-// Polish plural: the "kilka" form for numbers ending in 2..4 except 12..14.
+// Only the counts 2 to 4 take the "kilka" form; offers received from elsewhere are shown
+// with these words, so 22 weeks read "22 tygodni" as everywhere else in the application.
 const char* FormaSlowa(uint32_t ile, const TFormySlowa& formy)
 {
     if (ile == 1)
         return formy.Jeden;
-    const uint32_t jednosci = ile % 10;
-    const uint32_t dziesiatki = ile % 100;
-    if (jednosci >= 2 && jednosci <= 4 && (dziesiatki < 12 || dziesiatki > 14))
+    if (ile >= 2 && ile <= 4)
         return formy.Kilka;
     return formy.Wiele;
 }
