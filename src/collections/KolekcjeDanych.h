@@ -252,13 +252,111 @@ public:
     bool TransakcjaMaZalacznik(int32_t id, TTabele kolekcja) const;
 
     // ---- Category, person, limit and offer lookups ----
-    // @@LOOKUPS@@
+    // Every lookup answers the first match in the list's present order and considers
+    // hidden and deleted records too; only the pick list filters. A lookup that sorts
+    // first leaves the list in its new order.
+    std::string PobierzOpisKategoriiPoID(int32_t id, TTabele tabela) const;
+    // -1 when nothing matches; persons ignore letter case, descriptions do not.
+    int32_t PobierzIDKategoriiPoOpisie(const std::string& opis, TTabele tabela) const;
+    // The texts an editor offers, each once ignoring letter case. Throws EGrosiwoException
+    // for Wydatki and Przychody.
+    TStringList PobierzOpisyKategorii(TTabele tabela, bool filtrWidocznosci, bool filtrMoznaZaplacic,
+                                      int32_t pomijaneID);
+    TIntegerList PobierzListeIDKategorii(TTabele kategoria, bool filtrujMozliwoscZaplaty) const;
+    uint32_t PobierzWageKategoriiPoID(int32_t id, TTabele tabela) const;
+    // The lightest entry after sorting, whatever its visibility; -1 for an empty list.
+    int32_t PobierzDomyslneIDKategorii(TTabele kategoria);
+    int32_t PobierzIDKatOszczednosciDlaOszczednosci(int32_t idOszczednosci) const;
+    // Marks every category of the table Usunieto; the list's change flag stays.
+    void ZmienStatusWszystkimKategoriomNaUsuniety(TTabele kategorie);
+    // As above, then the first category becomes Zmieniono.
+    void PozostawTylkoJednaDostepnaKategorieWKolekcji(TTabele kolekcja);
+
+    // Spending limits of one expense category and year, whatever their state.
+    TOgraniczenie* PobierzOgraniczenieDlaIDKategoriiWydatku(int32_t idKategoriiWydatku, uint16_t rok);
+    const TOgraniczenie* PobierzOgraniczenieDlaIDKategoriiWydatku(int32_t idKategoriiWydatku,
+                                                                  uint16_t rok) const;
+    // nullptr also when no expense category has that exact description.
+    TOgraniczenie* PobierzOgraniczenieDlaKategoriiWydatku(const std::string& kategoriaWydatku,
+                                                          uint16_t rok);
+    const TOgraniczenie* PobierzOgraniczenieDlaKategoriiWydatku(const std::string& kategoriaWydatku,
+                                                                uint16_t rok) const;
+
+    // Deposit offers.
+    THarmonogramLokatyBankowej* PobierzHarmonogramLokatyBankowejDlaID(int32_t id);
+    const THarmonogramLokatyBankowej* PobierzHarmonogramLokatyBankowejDlaID(int32_t id) const;
+    // Matches BankNazwaOprocentowanie ignoring letter case.
+    THarmonogramLokatyBankowej* PobierzHarmonogramLokatyBankowejDlaBanikINazwa(
+        const std::string& bankNazwaOprocentowanie);
+    const THarmonogramLokatyBankowej* PobierzHarmonogramLokatyBankowejDlaBanikINazwa(
+        const std::string& bankNazwaOprocentowanie) const;
+    bool HarmonogramLokatyBankowejJestWUzyciu(int32_t idHarmonogramLokatyBankowej) const;
+    // False while some offer has no database row yet.
+    bool HarmonogramyLokatBankowychSaZapisane() const;
 
     // ---- Savings amounts and balance arithmetic ----
-    // @@SAVINGS@@
+    // Both answer false while no savings category is outside state Usunieto.
+    bool KategoriaOszczednosciMaMozliwoscZaplaty(int32_t idKategoriiOszczednosci) const;
+    bool KategoriaOszczednosciMaCharakterDlugu(int32_t idKategoriiOszczednosci) const;
+    bool OszczednoscMaMozliwoscZaplaty(int32_t idOszczednosci) const;
+    bool KolekcjaZawieraOszczednosciZMozliwosciaZaplaty() const;
+    // Visible payable categories, whatever their state.
+    int IloscKategoriOszczednosciZMozliwosciaZaplaty() const;
+    // Entries of any state whose category is payable (visible or not); 0 while no visible
+    // payable category exists.
+    int IloscOszczednosciZMozliwosciaZaplaty() const;
+    // 1 when no entry has the id.
+    uint8_t PobierzTypOszczednosciPoID(int32_t idOszczednosci) const;
+    int32_t PobierzIDOszczednosciPoIdKategoriiOszczednosci(int32_t idKategoriiOszczednosci) const;
+    // -1 also when no savings category has that exact description.
+    int32_t PobierzIDOszczednosciPoOpisie(const std::string& opis) const;
+    // Visible savings-category descriptions that no savings entry uses, in sort order.
+    TStringList PobierzNieuzyteNazwyKategoriiOszczednosci();
+
+    // +1 or -1: a debt-like entry of type 2 moves the other way, except in transfers.
+    // Throws EGrosiwoException "Nieobsługiwany typ oszczędności !!!" for a debt-like entry
+    // of another type than 1 or 2.
+    double ObliczMnoznikDoDodawaniaOdejmowania(int32_t idOszczednosci,
+                                               bool dokonujeszPrzelewuMiedzyOszczednosciami) const;
+    // False, with nothing changed, when no changeable entry has the id; the computed
+    // deposits entry is never changed. Raises ZmienionoINiezapisanoOszczednosci.
+    bool DodajDoOszczednosciWartosc(double wartosc, int32_t idOszczednosci,
+                                    bool dokonujeszPrzelewuMiedzyOszczednosciami);
+    bool OdejmijZOszczednosciWartosc(double wartosc, int32_t idOszczednosci,
+                                     bool dokonujeszPrzelewuMiedzyOszczednosciami);
+
+    // Sorts the savings, then one row per entry: id, category description, amount as
+    // "1234,50". The entry with id pominOszczednoscOID is left out.
+    TTabDwuwymiarowa UtworzTabliceOszczednosciZKwotami(bool filtrujMozliwoscZaplaty,
+                                                       int32_t pominOszczednoscOID);
+    // Description -> amount; a later row of the same description wins.
+    static std::unordered_map<std::string, double> KonwertujTabliceOszczednosciZKwotamiNaSlownik(
+        const TTabDwuwymiarowa& tab);
+    // The amount as the savings table shows it (to hundredths); 0 when absent. Sorts the
+    // savings like the table does.
+    double PobierzStanOszczednosciDlaID(int32_t id);
+    // Every deposit-profit value back to 0; the keys stay.
+    void WyczyscZyskiZLokatBankowych();
+
+private:
+    // The savings pick list: the category description of every entry, in table order.
+    TStringList PobierzOpisyOszczednosci(bool filtrMoznaZaplacic);
+
+public:
 
     // ---- Aggregates and extreme values ----
-    // @@AGGREGATES@@
+    // Wydatki, Przychody and Oszczednosci only (0 otherwise); every record counts,
+    // whatever its state.
+    double ObliczLacznaSumeWKolekcjiDanych(TTabele tabela) const;
+    // The largest amount, never less than 0.
+    double PobierzNajwiekszaWartoscZKolekcji(TTabele tabela) const;
+    double PobierzNajwiekszaWartoscZKolekcjiWRoku(TTabele tabela, uint16_t rok) const;
+    // The month label is compared case-sensitively.
+    double PobierzNajwiekszaWartoscZKolekcjiWMiesiacu(TTabele tabela, const std::string& miesiac) const;
+    // The true minimum, negative amounts included; 0 for an empty list.
+    double PobierzNajmniejszaWartoscZKolekcji(TTabele tabela) const;
+    // True when the first record with the id is Zmieniono or Dodano.
+    bool SprawdzCzyPozycjaZKolekcjiZostalaZmieniona(int32_t idPozycji, TTabele kolekcja) const;
 
 private:
     // Stores the value into every flag except the two standing-order flags.
