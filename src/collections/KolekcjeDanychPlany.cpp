@@ -48,38 +48,47 @@ bool RokIMiesiacDaty(TDateTime data, TRokIMiesiac& wynik)
 }
 
 // Collects month labels the way DodajDoListyJesliNowy would for every date given, in the
-// order given. The label depends on the calendar month alone, so each month is formatted
-// and compared once however many records fall in it.
+// order given, optionally for one year only. The label depends on the calendar month alone,
+// so each month is formatted and compared once however many records fall in it.
 class TListaMiesiecy {
 public:
+    explicit TListaMiesiecy(uint16_t rok = 0) : fRok(rok) {}
+
     void Dodaj(TDateTime data)
     {
+        // Sorted input: most dates fall in the month of the date before, which needs no
+        // calendar arithmetic. The bounds stay a millisecond inside the month, so rounding
+        // to the millisecond cannot carry such a date into a neighbouring month.
+        if (data >= fDolna && data < fGorna)
+            return;
         TRokIMiesiac rm;
         if (!RokIMiesiacDaty(data, rm))
             return;  // no label: DodajDoListyJesliNowy would skip the empty text
+        const TDateTime poczatek = KodujDate(rm.Rok, rm.Miesiac, 1);
+        fDolna = poczatek + JednaMilisekunda;
+        fGorna = poczatek + DniWMiesiacu(rm.Rok, rm.Miesiac) - JednaMilisekunda;
+        if (fRok != 0 && rm.Rok != fRok)
+            return;
         if (fWidziane.insert(KluczMiesiaca(rm)).second)
             DodajDoListyJesliNowy(MiesiacIRok(data), &fLista);
     }
     TStringList Wynik() { return std::move(fLista); }
 
 private:
+    uint16_t fRok;
+    TDateTime fDolna = 0;
+    TDateTime fGorna = 0;  // empty range: nothing seen yet
     std::unordered_set<int> fWidziane;
     TStringList fLista;
 };
 
-// The labels of a list already sorted earliest first, optionally of one year only.
+// The labels of a list already sorted earliest first.
 template <typename T>
 TStringList MiesiaceListy(const TListaRekordow<T>& lista, uint16_t rok)
 {
-    TListaMiesiecy miesiace;
-    for (const auto& rekord : lista) {
-        if (rok != 0) {
-            TRokIMiesiac rm;
-            if (!RokIMiesiacDaty(rekord->Data(), rm) || rm.Rok != rok)
-                continue;
-        }
+    TListaMiesiecy miesiace(rok);
+    for (const auto& rekord : lista)
         miesiace.Dodaj(rekord->Data());
-    }
     return miesiace.Wynik();
 }
 

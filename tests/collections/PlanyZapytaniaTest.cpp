@@ -143,6 +143,22 @@ TEST_F(PlanyZapytaniaTest, MiesiaceJednegoRokuAleCalaListaPosortowana)
     EXPECT_TRUE(k.PobierzNazwyMiesiecyZKolekcji(TTabele::Wydatki, 2020).empty());
 }
 
+// Date-times are rounded to the millisecond, as the labels are: a date 0.4 ms before
+// midnight of the 1st belongs to the new month, 0.6 ms before it to the old one.
+TEST_F(PlanyZapytaniaTest, MiesiacNaGranicyMilisekundy)
+{
+    const TDateTime pol = 0.4 * JednaMilisekunda;
+    DodajWydatek(1, KodujDate(2011, 12, 15));
+    DodajWydatek(2, KodujDate(2012, 1, 1) - pol);
+    DodajWydatek(3, KodujDate(2012, 3, 1) - 1.5 * pol);
+    DodajWydatek(4, KodujDate(2012, 3, 1) - pol);
+    EXPECT_EQ(k.PobierzNazwyMiesiecyZKolekcji(TTabele::Wydatki, 0),
+              (TStringList{"grudzień 2011", "styczeń 2012", "luty 2012", "marzec 2012"}));
+    EXPECT_EQ(k.PobierzNazwyMiesiecyZKolekcji(TTabele::Wydatki, 2012),
+              (TStringList{"styczeń 2012", "luty 2012", "marzec 2012"}));
+    EXPECT_EQ(k.PobierzLataZKolekcji(TTabele::Wydatki), (std::vector<uint16_t>{2011, 2012}));
+}
+
 TEST_F(PlanyZapytaniaTest, MiesiaceInnejTabeliToPustaListaBezZmian)
 {
     DodajPlan(1, KodujDate(2013, 3, 15));
