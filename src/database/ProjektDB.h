@@ -61,7 +61,12 @@ public:
     void WczytajDaneZTabeliDoKolekcji(TTabele kolekcja);
     // The table kolekcja, discarding unsaved changes of its collection.
     void OdswiezZawartoscKolekcji(TTabele kolekcja);
-    // @@LOADING@@
+    // The rows of the table's loading query (the query of a collection, in its order). Pusta
+    // and PrzychodyIRozchody have none: "Could not prepare SQL statement". (The elaborated
+    // name declares the result type without needing its header here.)
+    class TSQLiteTable PobierzDaneZTabeli(TTabele typTabeli);
+    // Every row of the named table, in the database's order.
+    class TSQLiteTable PobierzDaneZTabeli(const std::string& nazwaTabeli);
 
     // ---- Saving ----
     // @@SAVING@@
@@ -73,7 +78,10 @@ public:
     // @@SAVESTATE@@
 
     // ---- Deposits shown as savings ----
-    // @@DEPOSITS@@
+    // True adds to the savings one read-only entry holding the total of the running deposits,
+    // rebuilt at every write and every load of the savings; false removes it. Without
+    // collections the option stays false.
+    void SetPokazujLokatyWOszczednosciach(bool v);
 
 private:
     // ---- Opening (ProjektDBOtwarcie.cpp) ----
@@ -103,7 +111,10 @@ private:
     void UtworzWidoki();
 
     // ---- Private helpers of the other topics ----
-    // @@LOADING-PRIVATE@@
+    // The reader of one table: its query, then a new list of records for its collection and
+    // the collection's changed flag lowered. A failed query or a value that does not convert
+    // leaves the collection and its flag as they were.
+    void WczytajTabele(TTabele tabela);
     // @@SAVING-PRIVATE@@
     // @@MAINTENANCE-PRIVATE@@
     // @@SAVESTATE-PRIVATE@@
