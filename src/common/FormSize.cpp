@@ -61,7 +61,8 @@ struct TFormSize::TMagazyn {
     std::unique_ptr<QSettings> Ustawienia;
 };
 
-TFormSize::TFormSize(QWidget* owner) : QObject(SprawdzonyWlasciciel(owner)), FOwner(owner)
+TFormSize::TFormSize(QWidget* owner)
+    : QObject(SprawdzonyWlasciciel(owner)), FOwner(owner), fOstatniaPozycja(owner->pos())
 {
     FSaveKey = owner->objectName().isEmpty() ? QString::fromLatin1(owner->metaObject()->className())
                                              : owner->objectName();
@@ -204,7 +205,7 @@ void TFormSize::Przywroc()
     okno.move(lewa, gora);
     if (prawa > lewa && dol > gora)
         okno.resize(prawa - lewa, dol - gora);
-    fPozycjaPrzywrocona = okno.isVisible() ? std::nullopt : std::optional<QPoint>(okno.pos());
+    fOstatniaPozycja = okno.pos();
     if (zmaksymalizowane)
         okno.setWindowState(okno.windowState() | Qt::WindowMaximized);
     FMagnet = magnes;
@@ -300,13 +301,11 @@ bool TFormSize::eventFilter(QObject* obiekt, QEvent* zdarzenie)
         }
         break;
     case QEvent::Move:
-        if (fPozycjaPrzywrocona && *fPozycjaPrzywrocona == FOwner->pos()) {
-            fPozycjaPrzywrocona.reset();
+        if (FOwner->pos() == fOstatniaPozycja)
             break;
-        }
-        fPozycjaPrzywrocona.reset();
         if (FMagnet)
             PrzyciagnijDoKrawedzi();
+        fOstatniaPozycja = FOwner->pos();
         break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseMove:

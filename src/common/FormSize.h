@@ -96,8 +96,9 @@ private:
 
     bool fPrzywroconoPrzyPokazaniu = false;
     bool fPrzyciaganie = false;
-    // A restore moves a hidden window; Qt reports that move only when the window is shown,
-    // and the magnet must leave it alone as it would have been off at the time.
-    std::optional<QPoint> fPozycjaPrzywrocona;
+    // Where the window was last seen. Qt reports a move again when the window is shown or
+    // its native window settles; only a real change of place is a move for the magnet, so a
+    // restored place (restored with the magnet off) stays as it was.
+    QPoint fOstatniaPozycja;
     std::optional<QPoint> fChwyt;  // manual dragging: cursor offset from the window's corner
 };
