@@ -124,12 +124,14 @@ TSQLiteTable TSQLiteTable::Pobierz(sqlite3* db, sqlite3_stmt* polecenie, std::st
 void TSQLiteTable::UstalKolumny(sqlite3_stmt* polecenie)
 {
     fColCount = static_cast<uint32_t>(sqlite3_column_count(polecenie));
+    fNazwyZapytania.reserve(fColCount);
     fCols.reserve(fColCount);
     fColTypes.reserve(fColCount);
     for (uint32_t c = 0; c < fColCount; ++c) {
         const int i = static_cast<int>(c);
         const char* nazwa = sqlite3_column_name(polecenie, i);
-        fCols.push_back(WielkieLiteryNazwy(nazwa ? nazwa : ""));
+        fNazwyZapytania.emplace_back(nazwa ? nazwa : "");
+        fCols.push_back(WielkieLiteryNazwy(fNazwyZapytania.back()));
         const char* deklaracja = sqlite3_column_decltype(polecenie, i);
         fColTypes.push_back(deklaracja ? TypZDeklaracji(deklaracja)
                                        : TypZKlasy(sqlite3_column_type(polecenie, i)));
@@ -163,13 +165,22 @@ void TSQLiteTable::DodajWiersz(sqlite3_stmt* p)
         komorka.Calkowita = 0;
         komorka.Dlugosc = 0;
         komorka.Typ = TSQLiteTyp::Null;
-        const int klasa = sqlite3_column_type(p, i);
         const TSQLiteTyp typKolumny = fColTypes[c];
+        if (typKolumny == TSQLiteTyp::Tekst) {
+            // The text itself tells NULL (no text) apart, which saves a library call per cell.
+            const unsigned char* tekst = sqlite3_column_text(p, i);
+            if (tekst)
+                DodajTekst(komorka, TSQLiteTyp::Tekst, tekst, sqlite3_column_bytes(p, i));
+            else if (sqlite3_column_type(p, i) != SQLITE_NULL)
+                // The library ran out of memory converting the value; an empty text would
+                // pass for the stored one.
+                FailWithLastError(sqlite3_db_handle(p), "Could not retrieve data", sqlite3_sql(p));
+            fResults.push_back(komorka);
+            continue;
+        }
+        const int klasa = sqlite3_column_type(p, i);
         if (klasa == SQLITE_NULL) {
             // absent
-        } else if (typKolumny == TSQLiteTyp::Tekst) {
-            const unsigned char* tekst = sqlite3_column_text(p, i);
-            DodajTekst(komorka, TSQLiteTyp::Tekst, tekst, sqlite3_column_bytes(p, i));
         } else if (typKolumny == TSQLiteTyp::Blob) {
             const void* bajty = sqlite3_column_blob(p, i);
             DodajTekst(komorka, TSQLiteTyp::Blob, bajty, sqlite3_column_bytes(p, i));
@@ -353,16 +364,20 @@ int TSQLiteTable::ColumnIndex(std::string_view nazwa) const
 
 int TSQLiteTable::ZnajdzKolumne(std::string_view nazwa) const
 {
+    uint32_t kolumna = fOstatnioZnaleziona + 1;
+    if (kolumna >= fColCount)
+        kolumna = 0;
+    // The loaders spell the names as the table declares them, so the exact comparison
+    // mostly decides.
+    if (fPierwszaTejNazwy[kolumna] && fNazwyZapytania[kolumna] == nazwa)
+        return static_cast<int>(fOstatnioZnaleziona = kolumna);
+
     std::string wielkie;
     std::string_view klucz = nazwa;
     if (!CzyAscii(nazwa)) {
         wielkie = WielkieLitery(nazwa);
         klucz = wielkie;
     }
-
-    uint32_t kolumna = fOstatnioZnaleziona + 1;
-    if (kolumna >= fColCount)
-        kolumna = 0;
     if (fPierwszaTejNazwy[kolumna] && PorownajNazwy(fCols[kolumna], klucz) == 0)
         return static_cast<int>(fOstatnioZnaleziona = kolumna);
 

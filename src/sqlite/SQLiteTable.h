@@ -95,6 +95,7 @@ private:
     // Column positions ordered by name (equal names in column order), and whether a column
     // is the first of its name: the name lookup is a binary search.
     std::vector<uint32_t> fKolejnoscNazw;
+    std::vector<std::string> fNazwyZapytania;  // as the library reports them
     std::vector<bool> fPierwszaTejNazwy;
     // Loaders read the columns of every row in one order, so the column after the last one
     // found is tried first. The table is used from one thread only.
