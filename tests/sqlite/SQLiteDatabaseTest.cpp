@@ -4,6 +4,9 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <sqlite3.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "sqlite/SQLiteTable3.h"
 #include "support/TestPlatforma.h"
@@ -270,6 +273,46 @@ TEST_F(SQLiteDatabaseTest, ALockHeldElsewhereFailsAtOnceWithDatabaseIsLocked)
 
     db.ExecSQL("INSERT INTO T VALUES (2)");
     EXPECT_EQ(IleWierszy(db), 2);
+}
+
+// The same through a lock that another process holds on the file.
+TEST_F(SQLiteDatabaseTest, ALockHeldByAnotherProcessFailsAtOnce)
+{
+    TSQLiteDatabase db(Plik());
+    db.ExecSQL("CREATE TABLE T (Id INTEGER)");
+
+    int doRodzica[2];
+    int doDziecka[2];
+    ASSERT_EQ(pipe(doRodzica), 0);
+    ASSERT_EQ(pipe(doDziecka), 0);
+    const pid_t dziecko = fork();
+    ASSERT_GE(dziecko, 0);
+    if (dziecko == 0) {
+        sqlite3* inny = nullptr;
+        char znak = 'x';
+        if (sqlite3_open(Plik().c_str(), &inny) != SQLITE_OK ||
+            sqlite3_exec(inny, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr) != SQLITE_OK)
+            znak = 'e';
+        if (write(doRodzica[1], &znak, 1) != 1 || read(doDziecka[0], &znak, 1) != 1)
+            _exit(2);
+        _exit(0);
+    }
+    char znak = 0;
+    ASSERT_EQ(read(doRodzica[0], &znak, 1), 1);
+    const std::string zapis = Komunikat([&] { db.ExecSQL("INSERT INTO T VALUES (1)"); });
+    const std::string odczyt = Komunikat([&] { db.GetTable("SELECT * FROM T"); });
+    EXPECT_EQ(write(doDziecka[1], &znak, 1), 1);
+    int stan = 0;
+    waitpid(dziecko, &stan, 0);
+    for (int f : {doRodzica[0], doRodzica[1], doDziecka[0], doDziecka[1]})
+        close(f);
+
+    ASSERT_EQ(znak, 'x');
+    EXPECT_THAT(zapis, HasSubstr("Error [5]: The database file is locked."));
+    EXPECT_THAT(zapis, HasSubstr("database is locked"));
+    EXPECT_THAT(odczyt, StartsWith("Could not prepare SQL statement.\rError [5]"));
+    db.ExecSQL("INSERT INTO T VALUES (1)");
+    EXPECT_EQ(IleWierszy(db), 1);
 }
 
 TEST(SQLiteErrorCodeText, NamesEveryKnownCodeAndQuotesAnUnknownOne)

@@ -1,6 +1,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <numeric>
+#include <random>
 #include <string>
 
 #include "sqlite/SQLiteTable3.h"
@@ -21,8 +24,7 @@ std::string Komunikat(F&& wywolanie)
 
 class SQLiteTableTest : public ::testing::Test {
 protected:
-    TTymczasowyFolder fFolder;
-    TSQLiteDatabase fDb{fFolder.Plik("dane.db")};
+    TSQLiteDatabase fDb{":memory:"};
 };
 
 // The library itself reports its standard type names (INTEGER, REAL, TEXT, BLOB) in upper
@@ -231,11 +233,39 @@ TEST_F(SQLiteTableTest, ColumnsAreFoundIgnoringCaseTheFirstOfEqualNamesWinning)
     EXPECT_EQ(Komunikat([&] { t.FieldTextByName(""); }), "Field not found in dataset: ");
 }
 
+TEST_F(SQLiteTableTest, EveryColumnOfAWideResultIsFoundInAnyOrderAndLetterCase)
+{
+    std::string kolumny;
+    std::string wartosci;
+    for (int c = 0; c < 40; ++c) {
+        kolumny += (c ? ", " : "") + std::string("Kolumna") + std::to_string(c * 7 % 40);
+        wartosci += (c ? ", " : "") + std::to_string(c);
+    }
+    fDb.ExecSQL("CREATE TABLE T (" + kolumny + ")");
+    fDb.ExecSQL("INSERT INTO T VALUES (" + wartosci + ")");
+    const TSQLiteTable t = fDb.GetTable("SELECT * FROM T");
+
+    std::mt19937 los(5);
+    std::vector<int> kolejnosc(40);
+    std::iota(kolejnosc.begin(), kolejnosc.end(), 0);
+    for (int runda = 0; runda < 3; ++runda) {
+        std::shuffle(kolejnosc.begin(), kolejnosc.end(), los);
+        for (const int c : kolejnosc) {
+            const std::string nazwa = (runda == 1 ? "KOLUMNA" : runda == 2 ? "kolumna" : "Kolumna") +
+                                      std::to_string(c * 7 % 40);
+            EXPECT_EQ(t.ColumnIndex(nazwa), c) << nazwa;
+            EXPECT_EQ(t.FieldTextByName(nazwa), std::to_string(c)) << nazwa;
+        }
+    }
+    EXPECT_EQ(Komunikat([&] { t.ColumnIndex("Kolumna40"); }), "Field not found in dataset: Kolumna40");
+}
+
 TEST_F(SQLiteTableTest, TheTableOutlivesTheConnectionAndLaterStatements)
 {
+    TTymczasowyFolder folder;
     TSQLiteTable t;
     {
-        TSQLiteDatabase db(fFolder.Plik("inna.db"));
+        TSQLiteDatabase db(folder.Plik("dane.db"));
         db.ExecSQL("CREATE TABLE T (Nazwa TEXT)");
         db.ExecSQL("INSERT INTO T VALUES ('Łódź')");
         t = db.GetTable("SELECT Nazwa FROM T");
