@@ -1,0 +1,49 @@
+#include "database/KodowanieZapisu.h"
+
+#include "common/FormatyTekstowe.h"
+#include "common/FunkcjeWspolne.h"
+
+namespace zapis {
+
+std::string Sklej(std::initializer_list<std::string_view> czesci)
+{
+    size_t dlugosc = 0;
+    for (const std::string_view c : czesci)
+        dlugosc += c.size();
+    std::string wynik;
+    wynik.reserve(dlugosc);
+    for (const std::string_view c : czesci)
+        wynik.append(c);
+    return wynik;
+}
+
+std::string Liczba(int64_t wartosc)
+{
+    return std::to_string(wartosc);
+}
+
+std::string TekstOpcjonalny(std::string_view tekst)
+{
+    return tekst.empty() ? std::string("NULL") : SQLTekst(tekst);
+}
+
+std::string TekstOpcjonalnyNiepusty(std::string_view tekst)
+{
+    return CzyPustyTekst(tekst) ? std::string("NULL") : SQLTekst(tekst);
+}
+
+std::string Identyfikator(std::string_view nazwa)
+{
+    std::string wynik;
+    wynik.reserve(nazwa.size() + 2);
+    wynik += '"';
+    for (const char c : nazwa) {
+        if (c == '"')
+            wynik += '"';
+        wynik += c;
+    }
+    wynik += '"';
+    return wynik;
+}
+
+}  // namespace zapis
