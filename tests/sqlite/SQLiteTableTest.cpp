@@ -231,6 +231,7 @@ TEST_F(SQLiteTableTest, ColumnsAreFoundIgnoringCaseTheFirstOfEqualNamesWinning)
     EXPECT_EQ(Komunikat([&] { t.FieldTextByName("Kwota"); }), "Field not found in dataset: Kwota");
     EXPECT_EQ(Komunikat([&] { t.FieldTextByName("Dat"); }), "Field not found in dataset: Dat");
     EXPECT_EQ(Komunikat([&] { t.FieldTextByName(""); }), "Field not found in dataset: ");
+    EXPECT_EQ(Komunikat([&] { t.FieldTextByName("\xC5"); }), "Field not found in dataset: \xC5");
 }
 
 TEST_F(SQLiteTableTest, EveryColumnOfAWideResultIsFoundInAnyOrderAndLetterCase)
