@@ -69,13 +69,66 @@ public:
     class TSQLiteTable PobierzDaneZTabeli(const std::string& nazwaTabeli);
 
     // ---- Saving ----
-    // @@SAVING@@
+    // What a save reports: the messages about the records its rules refused (a heading and
+    // " • " lines, empty when nothing was refused) and whether its statements were committed.
+    // A batch that fails is rolled back and shown in the "BŁĄD !!!" box; the caller then keeps
+    // its unsaved changes.
+    struct TWynikZapisu {
+        TStringList Komunikaty;
+        // False when the batch was rolled back or could not run; true also when the save
+        // had nothing to execute.
+        bool Zatwierdzono = true;
+        // Committed with nothing refused: the collection holds no change the file lacks.
+        bool WszystkoZapisano() const { return Zatwierdzono && Komunikaty.empty(); }
+    };
+    // Writes the pending changes of the collection of tabela into the database as one
+    // transaction. Records are not changed (a spending limit with both maxima 0 excepted,
+    // which becomes Usunieto): the caller reloads the table, or discards the collection,
+    // after a committed save. A failure outside the batch raises EGrosiwoException
+    // "Nie udało się zapisać zawartości tabeli \"{caption}\" !!!\rPRZYCZYNA BŁĘDU:\r..." and
+    // then nothing was executed.
+    TWynikZapisu ZapiszZawartoscKolekcjiDoBazy(TTabele tabela);
+    // After a category or person table was saved and reloaded: references of unsaved
+    // expenses, incomes, savings and standing orders to the temporary ids of its new rows
+    // take the rows' database ids. Any other table does nothing.
+    void PoZapisaniuKategoriiUaktualnijNumeryIDKategoriiWKolekcjach(TTabele tabela);
+    // Appends a snapshot of the total of the saved savings and active deposits, removes the
+    // snapshots that repeat the balance before them and reloads the snapshot collection.
+    void AktualizujStanOszczednosci();
+
+    // ---- Category maintenance ----
+    // Each changes one attribute of the first record with the id in memory and marks it
+    // Zmieniono (a Dodano record stays Dodano); a table the operation does not accept, or an
+    // id no record has, changes nothing. The next save of the table applies its rules.
+    // Osoby and the three category tables: the hidden flag (true hides); the two
+    // standing-order tables: the active flag (true activates).
+    void ZmienWidocznoscKategorii(int32_t id, TTabele tabela, bool nowaWidocznosc);
+    // The three category tables; the text is stored as typed.
+    void ZmienOpisKategorii(int32_t id, TTabele tabela, const std::string& nowyOpis);
+    // Kategorie_Oszczednosci only.
+    void ZmienMozliwoscZaplatyKategorii(int32_t id, TTabele tabela, bool nowaMozliwoscZaplaty);
+    void ZmienCharakterDluguKategoriiOszczednosci(int32_t idKategorii, bool charakterDlugu);
 
     // ---- Category maintenance, balance history, standing orders, defaults, backup ----
     // @@MAINTENANCE@@
 
     // ---- Table save-state and column queries ----
-    // @@SAVESTATE@@
+    // From the collections' changed flags only; nothing reads the database. False for
+    // Pusta, PrzychodyIRozchody and HarmonogramyLokatBankowych.
+    bool TabelaZapisana(TTabele tabela) const;
+    // The three category tables and the persons.
+    bool TabeleZKategoriamiZapisane() const;
+    // The categories, persons, transactions, transfers, standing orders and their history;
+    // plans, limits, deposits and balance snapshots do not count.
+    bool TabeleZapisane() const;
+    // Captions of the tables with unsaved changes joined with ", ", or
+    // "(wszystkie tabele zapisane)".
+    std::string EtykietyNiezapisanychTabel() const;
+    // The distinct non-null values of one column, sorted with the Polish collation ignoring
+    // letter case; nullptr when the query fails (no such table or column). The column name
+    // is quoted as an identifier, so no name can change the statement.
+    std::unique_ptr<TStringList> PobierzZawartoscKolumny(TTabele tabela,
+                                                         const std::string& nazwaKolumny) const;
 
     // ---- Deposits shown as savings ----
     // True adds to the savings one read-only entry holding the total of the running deposits,
@@ -115,9 +168,11 @@ private:
     // the collection's changed flag lowered. A failed query or a value that does not convert
     // leaves the collection and its flag as they were.
     void WczytajTabele(TTabele tabela);
-    // @@SAVING-PRIVATE@@
+    // Deletes the snapshots whose balance repeats the next newer one; errors are ignored.
+    void UsunPowtorzoneStanyOszczednosci();
+    // The working map a category or person table fills; nullptr for the other tables.
+    std::map<int32_t, std::string>* SlownikZapisu(TTabele tabela);
     // @@MAINTENANCE-PRIVATE@@
-    // @@SAVESTATE-PRIVATE@@
     // @@DEPOSITS-PRIVATE@@
 
     bool fReadOnlyMode = false;
