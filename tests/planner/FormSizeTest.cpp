@@ -25,7 +25,11 @@ protected:
         fFolderQt = QString::fromStdString(fFolder.Sciezka().string());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, fFolderQt);
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, fFolderQt);
+        // The default location is an INI file in the current folder.
+        fPoprzedniFolder = QDir::currentPath();
+        ASSERT_TRUE(QDir::setCurrent(fFolderQt));
     }
+    void TearDown() override { QDir::setCurrent(fPoprzedniFolder); }
 
     // A window with its placement component set up as the planner's; owned by the window.
     std::unique_ptr<QWidget> NoweOkno(TFormSize** komponent = nullptr)
@@ -74,6 +78,7 @@ protected:
 
     TTymczasowyFolder fFolder;
     QString fFolderQt;
+    QString fPoprzedniFolder;
 };
 
 }  // namespace
@@ -122,6 +127,18 @@ TEST_F(FormSizeTest, DomyslneWartosci)
     EXPECT_EQ(formSize.MagnetDistance(), 32);
     EXPECT_FALSE(formSize.DragAlways());
     EXPECT_EQ(formSize.Version(), "1.3.1.1");
+}
+
+TEST_F(FormSizeTest, DomyslnieWPlikuIniBiezacegoFolderu)
+{
+    {
+        QWidget okno;
+        okno.setObjectName("OknoTestowe");
+        const TFormSize formSize(&okno);
+        okno.setGeometry(10, 20, 300, 200);
+    }
+    QSettings ini(fFolderQt + "/FORM.INI", QSettings::IniFormat);
+    EXPECT_EQ(ini.value("OknoTestowe/Right").toString(), "310");
 }
 
 TEST_F(FormSizeTest, ZapisPrzyZniszczeniuOkna)
@@ -298,8 +315,6 @@ TEST_F(FormSizeTest, SekcjaZUzytkownikiemIKomputerem)
 
 TEST_F(FormSizeTest, PlikIni)
 {
-    const QString poprzedni = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(fFolderQt));
     {
         QWidget okno;
         okno.setObjectName("OknoTestowe");
@@ -308,7 +323,6 @@ TEST_F(FormSizeTest, PlikIni)
         ASSERT_TRUE(QDir().mkdir("ustawienia"));
         okno.setGeometry(10, 20, 300, 200);
     }
-    QDir::setCurrent(poprzedni);
 
     QSettings ini(fFolderQt + "/ustawienia/okno.ini", QSettings::IniFormat);
     EXPECT_EQ(ini.value("OknoTestowe/Left").toString(), "10");
