@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "collections/KolekcjeDanych.h"
 #include "collections/Tabela.h"
@@ -136,13 +137,14 @@ void TProjektDB::UtworzTabele()
                 {"ID", "Nazwa zlecenia", "Tytuł przychodu", "Wpłacono na", "Kwota", "Częstotliwość",
                  "Data", "Kto", "Komentarz"});
 
-    // The frequency lookup is rewritten at every opening from the labels of the records.
+    // The frequency lookup is rewritten at every opening from the labels of the records,
+    // in one batch: a failure then leaves the previous rows rather than a partial lookup.
     WykonajPolecenieSQL(sql.Czestotliwosci, false);
-    WykonajPolecenieSQL("DELETE FROM \"Czestotliwosci\";", false);
+    std::vector<std::string> czestotliwosci{"DELETE FROM \"Czestotliwosci\";"};
     for (const auto& [wartosc, opis] : EtykietyCzestotliwosci())
-        WykonajPolecenieSQL("INSERT INTO \"Czestotliwosci\" (\"Id\", \"Opis\") VALUES(" +
-                                std::to_string(wartosc) + ", " + LiteralSQL(opis) + ");",
-                            false);
+        czestotliwosci.push_back("INSERT INTO \"Czestotliwosci\" (\"Id\", \"Opis\") VALUES(" +
+                                 std::to_string(wartosc) + ", " + LiteralSQL(opis) + ");");
+    WykonajListePolecenSQL(std::move(czestotliwosci), false);
 
     UstawTytuly(k.TabelaStanyOszczednosci(), {"ID", "Stan", "Stan na dzień"});
     WykonajPolecenieSQL(sql.StanOszczednosci, false);
