@@ -341,7 +341,8 @@ void TSiatkaDanych::SynchronizujWidok()
     if (cel.isValid()) {
         setCurrentIndex(cel);
         // A hidden current column cannot be scrolled to; its row can.
-        scrollTo(fModel.index(fWiersz, columnAt(0) >= 0 ? columnAt(0) : fKolumna));
+        const int widoczna = isColumnHidden(fKolumna) ? PierwszaWidocznaKolumna() : fKolumna;
+        scrollTo(fModel.index(fWiersz, widoczna >= 0 ? widoczna : fKolumna));
     } else {
         selectionModel()->clear();
     }
@@ -409,6 +410,50 @@ void TSiatkaDanych::keyPressEvent(QKeyEvent* zdarzenie)
         return;
     zdarzenie->accept();
     QTableView::keyPressEvent(zdarzenie);
+}
+
+QModelIndex TSiatkaDanych::moveCursor(CursorAction akcja, Qt::KeyboardModifiers modyfikatory)
+{
+    const QModelIndex biezacy = currentIndex();
+    if (!biezacy.isValid() || !isColumnHidden(biezacy.column()))
+        return QTableView::moveCursor(akcja, modyfikatory);
+    // The current cell may sit in a hidden column (the first cell of a grid whose first
+    // column is hidden), where QTableView cannot move from: rows move within that column,
+    // a sideways move enters the first visible column.
+    const int wiersz = biezacy.row();
+    const int ostatni = fModel.rowCount() - 1;
+    const int naStrone = std::max(1, viewport()->height() / std::max(1, fWysokoscWiersza) - 1);
+    const bool zCtrl = modyfikatory.testFlag(Qt::ControlModifier);
+    switch (akcja) {
+    case MoveUp:
+        return fModel.index(std::max(wiersz - 1, 0), biezacy.column());
+    case MoveDown:
+        return fModel.index(std::min(wiersz + 1, ostatni), biezacy.column());
+    case MovePageUp:
+        return fModel.index(std::max(wiersz - naStrone, 0), biezacy.column());
+    case MovePageDown:
+        return fModel.index(std::min(wiersz + naStrone, ostatni), biezacy.column());
+    case MoveHome:
+    case MoveEnd:
+        if (zCtrl)
+            return fModel.index(akcja == MoveHome ? 0 : ostatni, biezacy.column());
+        [[fallthrough]];
+    default: {
+        const int kolumna = PierwszaWidocznaKolumna();
+        return kolumna >= 0 ? fModel.index(wiersz, kolumna) : biezacy;
+    }
+    }
+}
+
+int TSiatkaDanych::PierwszaWidocznaKolumna() const
+{
+    const QHeaderView& naglowek = *horizontalHeader();
+    for (int wizualna = 0; wizualna < naglowek.count(); ++wizualna) {
+        const int kolumna = naglowek.logicalIndex(wizualna);
+        if (!naglowek.isSectionHidden(kolumna))
+            return kolumna;
+    }
+    return -1;
 }
 
 void TSiatkaDanych::resizeEvent(QResizeEvent* zdarzenie)

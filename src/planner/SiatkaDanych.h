@@ -115,6 +115,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* zdarzenie) override;
+    QModelIndex moveCursor(CursorAction akcja, Qt::KeyboardModifiers modyfikatory) override;
     void resizeEvent(QResizeEvent* zdarzenie) override;
     void scrollContentsBy(int dx, int dy) override;
     void updateGeometries() override;
@@ -126,6 +127,7 @@ private:
     void PrzyZmianieBiezacegoIndeksu(const QModelIndex& biezacy);
     void OdtworzKolumny();
     void DopasujKolumny();
+    int PierwszaWidocznaKolumna() const;
     bool Wstrzymana() const { return fWstrzymania > 0; }
 
     TModelSiatki fModel;

@@ -204,6 +204,25 @@ TEST_F(SiatkaTest, NawigacjaUzytkownikaIKlawisze)
     EXPECT_EQ(dwuklik, (std::vector<TKomorka>{{2, 3}}));
 }
 
+TEST_F(SiatkaTest, NawigacjaZUkrytaKolumnaBiezaca)
+{
+    // As in the planner: column 0 hidden, yet (0, 0) is current after the first row comes.
+    fSiatka.SetWidoczna(0, false);
+    fSiatka.UstawDostawce(5, [](int, int) { return QString("x"); });
+    fSiatka.setFocus();
+    EXPECT_EQ(fZgloszenia.back(), (TKomorka{0, 0}));
+    const auto nacisnij = [&](Qt::Key klawisz, Qt::KeyboardModifiers modyfikatory = {}) {
+        QKeyEvent zdarzenie(QEvent::KeyPress, klawisz, modyfikatory);
+        QApplication::sendEvent(&fSiatka, &zdarzenie);
+        return fZgloszenia.back();
+    };
+    EXPECT_EQ(nacisnij(Qt::Key_Down), (TKomorka{0, 1}));
+    EXPECT_EQ(nacisnij(Qt::Key_End, Qt::ControlModifier), (TKomorka{0, 4}));
+    EXPECT_EQ(nacisnij(Qt::Key_Up), (TKomorka{0, 3}));
+    EXPECT_EQ(nacisnij(Qt::Key_Right), (TKomorka{1, 3}));
+    EXPECT_EQ(nacisnij(Qt::Key_Right), (TKomorka{2, 3}));
+}
+
 TEST_F(SiatkaTest, HakRysowaniaKomorki)
 {
     const QColor zielony(209, 255, 160);
