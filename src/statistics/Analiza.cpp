@@ -39,8 +39,9 @@ template <typename T>
 double SumaMiesiaca(const TListaRekordow<T>& lista, int32_t numerMiesiaca)
 {
     double suma = 0;
+    analiza::TMiesiaceDat miesiace;
     for (const auto& rekord : lista) {
-        const auto miesiac = analiza::MiesiacKalendarza(rekord->Data());
+        const auto miesiac = miesiace(rekord->Data());
         if (miesiac && miesiac->Numer() == numerMiesiaca)
             suma += rekord->Ile();
     }

@@ -20,8 +20,9 @@ template <typename T, typename FFiltr>
 TMapaMiesiecy SumyMiesiecy(const TListaRekordow<T>& lista, FFiltr filtr)
 {
     std::unordered_map<int32_t, double> sumy;
+    analiza::TMiesiaceDat miesiace;
     for (const auto& rekord : lista) {
-        const auto miesiac = analiza::MiesiacKalendarza(rekord->Data());
+        const auto miesiac = miesiace(rekord->Data());
         if (miesiac && filtr(rekord->Data()))
             sumy[miesiac->Numer()] += rekord->Ile();
     }

@@ -14,8 +14,6 @@
 
 namespace {
 
-using analiza::MiesiacKalendarza;
-
 uint64_t KluczGrupy(int32_t idKategorii, int32_t okres)
 {
     return (static_cast<uint64_t>(static_cast<uint32_t>(idKategorii)) << 32) | static_cast<uint32_t>(okres);
@@ -45,8 +43,9 @@ TSumyMiesiecy SumujMiesiace(const TListaRekordow<T>& lista, FId idKategorii, uin
 {
     TSumyMiesiecy wynik;
     std::unordered_map<int32_t, bool> numery;
+    analiza::TMiesiaceDat miesiace;
     for (const auto& rekord : lista) {
-        const auto miesiac = MiesiacKalendarza(rekord->Data());
+        const auto miesiac = miesiace(rekord->Data());
         if (!miesiac || (rok != 0 && miesiac->Rok != rok))
             continue;
         const int32_t numer = miesiac->Numer();
@@ -61,8 +60,9 @@ template <typename T, typename FId>
 std::unordered_map<uint64_t, double> SumujLata(const TListaRekordow<T>& lista, FId idKategorii)
 {
     std::unordered_map<uint64_t, double> sumy;
+    analiza::TMiesiaceDat miesiace;
     for (const auto& rekord : lista)
-        if (const auto miesiac = MiesiacKalendarza(rekord->Data()))
+        if (const auto miesiac = miesiace(rekord->Data()))
             sumy[KluczGrupy(idKategorii(*rekord), miesiac->Rok)] += rekord->Ile();
     return sumy;
 }

@@ -23,6 +23,20 @@ std::optional<TMiesiacDaty> MiesiacKalendarza(TDateTime data);
 // The month key (MiesiacIRok) of every date in that month.
 std::string KluczMiesiaca(int32_t numer);
 
+// MiesiacKalendarza keeping the bounds of the last month met: over a list sorted by date
+// most records fall in the month of the record before and need no calendar arithmetic.
+class TMiesiaceDat {
+public:
+    std::optional<TMiesiacDaty> operator()(TDateTime data);
+
+private:
+    // A millisecond inside the month, so that rounding a date to the millisecond, as
+    // decoding does, cannot carry it into a neighbouring month.
+    TDateTime fOd = 0;
+    TDateTime fDo = 0;  // empty until a month is met
+    TMiesiacDaty fMiesiac;
+};
+
 // Whether a record's month key equals a text exactly, letter case included.
 class TFiltrMiesiaca {
 public:
@@ -31,6 +45,7 @@ public:
 
 private:
     std::string fMiesiac;
+    TMiesiaceDat fMiesiace;
     std::unordered_map<int32_t, bool> fWynikiMiesiecy;
 };
 
@@ -38,14 +53,15 @@ private:
 class TFiltrRoku {
 public:
     explicit TFiltrRoku(uint16_t rok) : fRok(rok) {}
-    bool operator()(TDateTime data) const
+    bool operator()(TDateTime data)
     {
-        const auto miesiac = MiesiacKalendarza(data);
+        const auto miesiac = fMiesiace(data);
         return miesiac && miesiac->Rok == fRok;
     }
 
 private:
     uint16_t fRok;
+    TMiesiaceDat fMiesiace;
 };
 
 struct TBezFiltra {

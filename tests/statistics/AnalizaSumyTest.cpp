@@ -70,6 +70,33 @@ TEST_F(AnalizaSumyTest, SumsPerMonthFilterByYear)
     EXPECT_THAT(Idy(k.Przychody()), ElementsAre(6, 5));  // earliest first
 }
 
+// Records are grouped by calendar month numbers; the sums must be those of the records'
+// own month keys, also for times that round into the next month.
+TEST_F(AnalizaSumyTest, SumsPerMonthAgreeWithTheRecordsOwnMonthKeys)
+{
+    constexpr double Ms = 1.0 / 86400000;
+    std::mt19937 los(17);
+    std::uniform_int_distribution<int> dzien(0, 2 * 365), grosze(1, 10000);
+    for (int i = 0; i < 500; ++i)
+        Wydatek(KodujDate(2012, 1, 1) + dzien(los) + dzien(los) / 1000.0, grosze(los) / 100.0);
+    for (int miesiac = 1; miesiac <= 12; ++miesiac) {
+        const TDateTime poczatek = KodujDate(2013, miesiac, 1);
+        for (const double przesuniecie : {0.0, Ms, -Ms, -0.4 * Ms, -0.6 * Ms, 0.4 * Ms})
+            Wydatek(poczatek + przesuniecie, miesiac);
+    }
+
+    const auto sumy = analiza.WydatkiWMiesiacu();
+    const auto wRoku = analiza.PobierzWydatkiNaMiesiacWRoku(2013);
+    TMapaMiesiecy oczekiwane, oczekiwaneWRoku;
+    for (const auto& w : k.Wydatki()) {
+        oczekiwane[w->Miesiac()] += w->Ile();
+        if (w->Rok() == 2013)
+            oczekiwaneWRoku[w->Miesiac()] += w->Ile();
+    }
+    EXPECT_EQ(*sumy, oczekiwane);
+    EXPECT_EQ(*wRoku, oczekiwaneWRoku);
+}
+
 TEST_F(AnalizaSumyTest, SumsPerIdSortTheListAndMatchMonthsWithLetterCase)
 {
     Wydatek(KodujDate(2013, 5, 4), 10, 2, 7, 1);
