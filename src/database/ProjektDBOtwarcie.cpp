@@ -99,13 +99,11 @@ void TProjektDB::PolaczZBaza(const TPlikiDB* db)
 
     UtworzPolaczenie(*db);
 
-    if (!fReadOnlyMode) {
-        try {
-            fReadOnlyMode = TestZapisuDoBazy();
-        } catch (const std::exception& e) {
-            fReadOnlyMode = true;
-            throw EGrosiwoException(BazaTylkoDoOdczytu(plik) + "\r" + e.what());
-        }
+    try {
+        fReadOnlyMode = TestZapisuDoBazy();
+    } catch (const std::exception& e) {
+        fReadOnlyMode = true;
+        throw EGrosiwoException(BazaTylkoDoOdczytu(plik) + "\r" + e.what());
     }
     if (fReadOnlyMode)
         throw EGrosiwoException(BazaTylkoDoOdczytu(plik));
