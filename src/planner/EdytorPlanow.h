@@ -6,6 +6,7 @@
 // Cheap to create: the window can make one per action, or keep one for its lifetime.
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <utility>
 
 #include "common/IntegerList.h"
@@ -14,6 +15,7 @@
 class QWidget;
 class TPlan;
 class TProjektDB;
+class TFormDodajPlan;
 class TSiatkaDanych;
 
 class TEdytorPlanow {
@@ -49,6 +51,11 @@ public:
     TIntegerList IdentyfikatoryZKolumny(int kolumna) const;
 
 private:
+    // Empties the name, amount and comment and sets the amount box's limits.
+    void PrzygotujPola(TFormDodajPlan& dialog) const;
+    // The visible categories of the table (none without one) and the stored comments.
+    void WypelnijListy(TFormDodajPlan& dialog, std::optional<TTabele> tabelaKategorii) const;
+
     QWidget* fRodzic;
     TProjektDB* fMyDB;
     const TSiatkaDanych* fSiatka;
