@@ -110,6 +110,17 @@ public:
     void ZmienCharakterDluguKategoriiOszczednosci(int32_t idKategorii, bool charakterDlugu);
 
     // ---- Category maintenance, balance history, standing orders, defaults, backup ----
+    // Standing orders. Records one execution in memory: a history entry (Dodano), the
+    // amount moved on the savings entry idOszczednosci and, unless the occurrence is skipped
+    // (ignoruj: amount 0), a new expense or income first in its list, marked as coming from
+    // a standing order. An empty comment becomes the order's name; | ' " ; are removed. A
+    // negative or non-finite amount, or a date outside the calendar, raises
+    // EGrosiwoException before anything changes. A savings entry that cannot take the
+    // movement raises EGrosiwoException; the history entry then stays.
+    void WykonajZlecenieStale(const class TZlecenieStale* zlecenie, int32_t idOsoba,
+                              int32_t idOszczednosci, const std::string& komentarz,
+                              double kwotaZlecenia, TDateTime dataWykonania, bool ignoruj);
+
     // @@MAINTENANCE@@
 
     // ---- Table save-state and column queries ----
