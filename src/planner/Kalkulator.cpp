@@ -43,6 +43,9 @@ TKalkulator::TKalkulator(QWidget* rodzic)
     QFont czcionka = fWyswietlacz->font();
     czcionka.setPointSize(czcionka.pointSize() + 3);
     fWyswietlacz->setFont(czcionka);
+    // Room for the longest number text (15 digits, sign, comma and exponent), so that no
+    // result is cut off.
+    fWyswietlacz->setMinimumWidth(QFontMetrics(czcionka).horizontalAdvance(QString(22, u'9')) + 8);
     uklad->addWidget(fWyswietlacz, 0, 0, 1, 4);
 
     for (int w = 0; w < static_cast<int>(Klawiatura.size()); ++w) {
