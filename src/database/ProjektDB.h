@@ -121,6 +121,23 @@ public:
                               int32_t idOszczednosci, const std::string& komentarz,
                               double kwotaZlecenia, TDateTime dataWykonania, bool ignoruj);
 
+    // Default categories and test data. Inserts the default categories of one category
+    // table, or of all three for Pusta, one batch per table; rows already there are not
+    // looked at and the collections are not reloaded.
+    void UtworzDomyslneKategorie(TTabele kolekcja);
+    void DodajDoBazyOsobyTestowe();
+    // Default categories, two persons and 21 random expenses and incomes plus one savings
+    // entry per payable savings category, dated now and drawn from a generator seeded
+    // from the clock; then the tables are reloaded. EGrosiwoException when the database
+    // still lacks categories or persons.
+    void WpiszDaneTestowe();
+    // Deletes the rows of every data table and resets their key counters (the frequency
+    // rows stay), then empties the collections. A batch that failed changed nothing, and
+    // the collections are kept: the answer is false.
+    bool WyczyscWszystkieDane();
+    // Runs the statements as one transaction; true when it was committed.
+    bool WykonajWpisanePoleceniaSQL(std::vector<std::string> listaPolecen);
+
     // @@MAINTENANCE@@
 
     // ---- Table save-state and column queries ----
