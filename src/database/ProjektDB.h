@@ -138,7 +138,11 @@ public:
     // Runs the statements as one transaction; true when it was committed.
     bool WykonajWpisanePoleceniaSQL(std::vector<std::string> listaPolecen);
 
-    // @@MAINTENANCE@@
+    // Backup. Copies the data file byte for byte into the folder (the data file's own
+    // folder when blank), created when missing, as "<name> yyyy.MM.dd hh.nn<.ext>".
+    // Returns the message for the user: where the copy is, or why none was made; never
+    // raises.
+    std::string UtworzKopieBazyDanych(const std::string& folderKopiiBazyDanych) const;
 
     // ---- Table save-state and column queries ----
     // From the collections' changed flags only; nothing reads the database. False for
@@ -200,7 +204,6 @@ private:
     void UsunPowtorzoneStanyOszczednosci();
     // The working map a category or person table fills; nullptr for the other tables.
     std::map<int32_t, std::string>* SlownikZapisu(TTabele tabela);
-    // @@MAINTENANCE-PRIVATE@@
     // @@DEPOSITS-PRIVATE@@
 
     bool fReadOnlyMode = false;
