@@ -98,7 +98,7 @@ bool KlawiszEnter(const QKeyEvent& klawisz)
 TFormDodajPlan::TFormDodajPlan(QWidget* rodzic)
     : QDialog(rodzic, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      lbl_Add_Head(new QLabel),
+      lbl_Add_Head(new QLabel(this)),
       Label2(new QLabel(this)),
       e_Add_Nazwa(new QLineEdit(this)),
       cb_Add_Kategoria(new QComboBox(this)),
@@ -225,7 +225,7 @@ bool TFormDodajPlan::eventFilter(QObject* obiekt, QEvent* zdarzenie)
     if (zdarzenie->type() == QEvent::KeyPress) {
         const auto& klawisz = static_cast<const QKeyEvent&>(*zdarzenie);
         if (obiekt == e_Add_Kwota)
-            return e_Add_KwotaKeyDown(klawisz);
+            return e_Add_KwotaKeyDown(klawisz) || e_Add_KwotaKeyPress(klawisz);
         if (obiekt == e_Add_Komentarz->lineEdit())
             return e_Add_KomentarzKeyDown(klawisz) || e_Add_KomentarzKeyPress(klawisz);
     }
@@ -275,6 +275,12 @@ void TFormDodajPlan::e_Add_NazwaChange()
 void TFormDodajPlan::e_Add_KomentarzChange()
 {
     e_Add_NazwaChange();
+}
+
+// The rule belongs to the amount box, which keeps it also where it is used alone.
+bool TFormDodajPlan::e_Add_KwotaKeyPress(const QKeyEvent& klawisz)
+{
+    return !e_Add_Kwota->PrzyjmujeKlawisz(klawisz);
 }
 
 bool TFormDodajPlan::e_Add_KwotaKeyDown(const QKeyEvent& klawisz)

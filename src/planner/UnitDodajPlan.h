@@ -60,6 +60,7 @@ private slots:
 private:
     void FormShow();
     // Key handlers of the amount and comment boxes; true swallows the key.
+    bool e_Add_KwotaKeyPress(const QKeyEvent& klawisz);
     bool e_Add_KwotaKeyDown(const QKeyEvent& klawisz);
     bool e_Add_KomentarzKeyPress(const QKeyEvent& klawisz);
     bool e_Add_KomentarzKeyDown(const QKeyEvent& klawisz);
