@@ -251,6 +251,25 @@ TEST_F(EdytorPlanowTest, KomentarzBezZnakowZakazanych_ZWielkiejLitery)
     EXPECT_EQ(komentarz->text(), QString::fromUtf8("Ąxybc"));
 }
 
+// An emoji cut in half at the length limit leaves no broken character behind.
+TEST_F(EdytorPlanowTest, LimitDlugosciNieRozcinaZnaku)
+{
+    TFormDodajPlan dialog;
+    struct TPole {
+        QLineEdit* Pole;
+        int Limit;
+    };
+    for (const auto& [pole, limit] : {TPole{dialog.e_Add_Nazwa, 255}, TPole{dialog.e_Add_Komentarz->lineEdit(), 256}}) {
+        const QString poczatek = QString(limit - 1, u'A');
+        pole->setText(poczatek);
+        pole->end(false);
+        pole->insert(QString::fromUtf8("🎉"));
+        EXPECT_EQ(pole->text(), poczatek);
+        pole->setText(QString::fromUtf8("Wesele 🎉"));
+        EXPECT_EQ(pole->text(), QString::fromUtf8("Wesele 🎉"));
+    }
+}
+
 TEST_F(EdytorPlanowTest, EnterWKwocieIKomentarzuPrzenosiFokus_EscapeZamyka)
 {
     TFormDodajPlan dialog;
