@@ -101,7 +101,7 @@ public:
     void UstawBiezacaKomorke(int kolumna, int wiersz);
     bool MaFokus() const { return hasFocus(); }
 
-    TSiatkaStopka& StopkaWidzet() const { return *fStopka; }
+    const TSiatkaStopka& StopkaWidzet() const { return *fStopka; }
 
 signals:
     // The current cell moved: by the user, or because the row count changed ((-1, -1) when

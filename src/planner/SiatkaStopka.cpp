@@ -34,7 +34,6 @@ void TSiatkaStopka::SetIloscLinii(int ilosc)
     if (ilosc == fIloscLinii)
         return;
     fIloscLinii = ilosc;
-    updateGeometry();
     update();
 }
 
