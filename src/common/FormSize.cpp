@@ -7,6 +7,7 @@
 #include <QSysInfo>
 #include <QWindow>
 
+#include <algorithm>
 #include <limits>
 
 namespace {

@@ -2,7 +2,6 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QScrollBar>
 
 #include <algorithm>
 #include <stdexcept>
