@@ -29,10 +29,11 @@ enum class TWynikCalkowitej { Poprawna, PozaZakresem, Niepoprawna };
 TWynikCalkowitej CzytajCalkowita(std::string_view tekst, int64_t& wynik)
 {
     tekst = BezBialychZnakow(tekst);
-    // from_chars takes a minus sign but no plus sign.
-    if (!tekst.empty() && tekst.front() == '+')
+    // from_chars takes a minus sign but no plus sign; after a plus a digit must follow.
+    const bool plus = !tekst.empty() && tekst.front() == '+';
+    if (plus)
         tekst.remove_prefix(1);
-    if (tekst.empty() || !(CzyCyfra(tekst.front()) || tekst.front() == '-'))
+    if (tekst.empty() || !(CzyCyfra(tekst.front()) || (!plus && tekst.front() == '-')))
         return TWynikCalkowitej::Niepoprawna;
     const char* koniec = tekst.data() + tekst.size();
     const auto [ptr, ec] = std::from_chars(tekst.data(), koniec, wynik);
@@ -46,9 +47,10 @@ TWynikCalkowitej CzytajCalkowita(std::string_view tekst, int64_t& wynik)
 bool CzytajLiczbe(std::string_view tekst, double& wynik)
 {
     tekst = BezBialychZnakow(tekst);
-    if (!tekst.empty() && tekst.front() == '+')
+    const bool plus = !tekst.empty() && tekst.front() == '+';
+    if (plus)
         tekst.remove_prefix(1);
-    if (tekst.empty() || !(CzyCyfra(tekst.front()) || tekst.front() == '-' || tekst.front() == ','))
+    if (tekst.empty() || !(CzyCyfra(tekst.front()) || tekst.front() == ',' || (!plus && tekst.front() == '-')))
         return false;
     // from_chars reads "." only: the text is copied with its separator swapped. Numbers the
     // database renders fit the stack buffer; a longer text takes the slow way.
