@@ -328,7 +328,11 @@ bool SprobujTekstNaDataCzas(std::string_view tekst, TDateTime& wynik)
     if (rok < RokMin || miesiac < 1 || miesiac > 12 || dzien < 1 ||
         dzien > DniWMiesiacu(rok, miesiac) || godzina > 23 || minuta > 59 || sekunda > 59)
         return false;
-    // A fraction that rounds up to a full second carries into the next second.
+    // A fraction that rounds up to a full second carries into the next second, except at
+    // the calendar's very last second, where it would carry the date out of the calendar.
+    if (ms == 1000 && rok == RokMax && miesiac == 12 && dzien == 31 && godzina == 23 && minuta == 59 &&
+        sekunda == 59)
+        ms = 999;
     wynik = KodujDate(rok, miesiac, dzien) + KodujCzas(godzina, minuta, sekunda) +
             static_cast<double>(ms) / MsNaDobe;
     return true;

@@ -59,10 +59,10 @@ std::string DataNaTekst(TDateTime data);
 std::string FormatujDateCzas(std::string_view wzorzec, TDateTime data);
 
 // Reads the stored forms "yyyy-MM-dd", "yyyy-MM-dd hh:mm" and "yyyy-MM-dd hh:mm:ss"
-// (also with a fraction of seconds, rounded to milliseconds). Also accepted: surrounding
-// blanks, one-digit month, day or hour, and "T" between date and time. Anything else, and
-// impossible dates such as 2013-02-30, raise EGrosiwoException
-// "'{tekst}' nie jest poprawną datą i godziną".
+// (also with a fraction of seconds, rounded to milliseconds, but never past 9999-12-31
+// 23:59:59.999). Also accepted: surrounding blanks, one-digit month, day or hour, and "T"
+// between date and time. Anything else, and impossible dates such as 2013-02-30, raise
+// EGrosiwoException "'{tekst}' nie jest poprawną datą i godziną".
 TDateTime TekstNaDataCzas(std::string_view tekst);
 // The same without an exception: false when the text is not a stored date-time.
 bool SprobujTekstNaDataCzas(std::string_view tekst, TDateTime& wynik);

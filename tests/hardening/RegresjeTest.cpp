@@ -1,0 +1,65 @@
+// Faults the fuzz targets found, each kept as a plain test next to its saved input in
+// fuzz/regresje/.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "ZawartoscBazy.h"
+#include "collections/KolekcjeDanych.h"
+#include "common/DataCzas.h"
+#include "common/FormatyTekstowe.h"
+#include "database/PlikiDB.h"
+#include "database/ProjektDB.h"
+#include "records/Plan.h"
+#include "support/TestPlatforma.h"
+
+namespace {
+
+// A fraction of the calendar's very last second used to round up into the year 10000: the
+// date read but could then be neither shown nor saved.
+TEST(RegresjaDataCzas, AFractionAtTheCalendarsLastSecondStaysInTheCalendar)
+{
+    for (const char* tekst : {"9999-12-31 23:59:59.9999", "9999-12-31 23:59:59,9995", "9999-12-31T23:59:59.99999999"}) {
+        SCOPED_TRACE(tekst);
+        const TDateTime data = TekstNaDataCzas(tekst);
+        const TSkladnikiDaty s = DekodujDateCzas(data);
+        EXPECT_EQ(s.Rok, 9999);
+        EXPECT_EQ(s.Sekunda, 59);
+        EXPECT_EQ(s.Milisekunda, 999);
+        EXPECT_EQ(SQLDataCzas(data), "'9999-12-31 23:59'");
+    }
+}
+
+TEST(RegresjaDataCzas, ElsewhereAFractionRoundingUpStillCarriesIntoTheNextDay)
+{
+    const TSkladnikiDaty s = DekodujDateCzas(TekstNaDataCzas("2013-12-31 23:59:59.9996"));
+    EXPECT_EQ(s.Rok, 2014);
+    EXPECT_EQ(s.Miesiac, 1);
+    EXPECT_EQ(s.Dzien, 1);
+    EXPECT_EQ(s.Godzina, 0);
+    EXPECT_EQ(s.Milisekunda, 0);
+}
+
+// The same value in a file: the plan loads, shows and is saved back.
+TEST(RegresjaDataCzas, APlanDatedAtTheCalendarsLastSecondLoadsAndSavesBack)
+{
+    TUstawionyZegar zegar{KodujDateCzas(2014, 6, 1, 12, 0)};
+    TUstawionyRejestrator komunikaty;
+    TTymczasowyFolder folder;
+    const std::string plik = folder.Plik("baza.dat");
+    TProjektDB baza(std::make_unique<TPlikiDB>(plik));
+    WykonajNaPliku(plik, "INSERT INTO Plany (Id, Nazwa, Kwota, IdKategorii, TypPlanu, Data) "
+                         "VALUES (1, 'Na koniec świata', 5, 1, 0, '9999-12-31 23:59:59.9999')");
+    baza.OdswiezZawartoscKolekcji(TTabele::Plany);
+    ASSERT_EQ(baza.Kolekcje().Plany().size(), 1u);
+    TPlan& plan = *baza.Kolekcje().Plany()[0];
+    EXPECT_EQ(DataCzasNaTekst(plan.Data()), "9999-12-31 23:59");
+    plan.SetZmiany(TTypModyfikacji::Zmieniono);
+    baza.Kolekcje().SetZmienionoINiezapisanoPlany(true);
+    EXPECT_TRUE(baza.ZapiszZawartoscKolekcjiDoBazy(TTabele::Plany).Zatwierdzono);
+    EXPECT_EQ(JednaWartosc(plik, "SELECT Data FROM Plany WHERE Id=1"), "9999-12-31 23:59");
+    EXPECT_TRUE(komunikaty->Komunikaty.empty());
+}
+
+}  // namespace
