@@ -8,7 +8,7 @@ packages=(
   libsqlite3-dev sqlite3 libicu-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  xvfb xauth fonts-liberation2 fonts-dejavu-core
+  xvfb xauth fonts-liberation2 fonts-dejavu-core fonts-crosextra-carlito
   clang libclang-rt-14-dev
 )
 
