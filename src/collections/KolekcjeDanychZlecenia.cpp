@@ -3,7 +3,6 @@
 #include <optional>
 
 #include "collections/KolekcjeDanych.h"
-#include "collections/Porownania.h"
 #include "collections/ZapytaniaWspolne.h"
 #include "common/Platforma.h"
 #include "common/Wyjatki.h"

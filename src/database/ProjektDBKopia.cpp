@@ -57,10 +57,10 @@ std::string KopiaNieudana()
 std::string TProjektDB::UtworzKopieBazyDanych(const std::string& folderKopiiBazyDanych) const
 {
     try {
+        const fs::path plikDanych = fPlikiDB ? fs::path(fPlikiDB->DataFile()) : fs::path();
         std::error_code blad;
-        if (!fPlikiDB || !fs::is_regular_file(fPlikiDB->DataFile(), blad))
+        if (plikDanych.empty() || !fs::is_regular_file(plikDanych, blad))
             return "Plik bazy danych nie istnieje, kopia nie została utworzona !!!";
-        const fs::path plikDanych(fPlikiDB->DataFile());
 
         const std::string folder = DodajKoncowyUkosnik(
             CzyPustyTekst(folderKopiiBazyDanych) ? plikDanych.parent_path().string() : folderKopiiBazyDanych);
