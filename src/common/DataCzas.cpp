@@ -107,18 +107,6 @@ bool CzyBialyZnak(char c)
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-// A short, valid-UTF-8 quote of a rejected text for the error message.
-std::string CytatTekstu(std::string_view tekst)
-{
-    constexpr size_t Maks = 64;
-    if (tekst.size() <= Maks)
-        return NaprawUtf8(tekst);
-    size_t koniec = Maks;
-    while (koniec > 0 && (static_cast<unsigned char>(tekst[koniec]) & 0xC0) == 0x80)
-        --koniec;
-    return NaprawUtf8(tekst.substr(0, koniec)) + "…";
-}
-
 }  // namespace
 
 bool CzyRokPrzestepny(int rok)
@@ -342,6 +330,6 @@ TDateTime TekstNaDataCzas(std::string_view tekst)
 {
     TDateTime wynik = 0;
     if (!SprobujTekstNaDataCzas(tekst, wynik))
-        throw EGrosiwoException("'" + CytatTekstu(tekst) + "' nie jest poprawną datą i godziną");
+        throw EGrosiwoException("'" + CytatDoKomunikatu(tekst) + "' nie jest poprawną datą i godziną");
     return wynik;
 }

@@ -155,3 +155,26 @@ std::string NaprawUtf8(std::string_view tekst)
     }
     return wynik;
 }
+
+std::string CytatDoKomunikatu(std::string_view tekst)
+{
+    constexpr size_t Maks = 64;
+    std::string_view poczatek = tekst;
+    if (tekst.size() > Maks) {
+        size_t koniec = Maks;
+        while (koniec > 0 && (static_cast<unsigned char>(tekst[koniec]) & 0xC0) == 0x80)
+            --koniec;
+        poczatek = tekst.substr(0, koniec);
+    }
+    std::string wynik;
+    // Control characters are ASCII, so they are single bytes of the repaired text.
+    for (const char c : NaprawUtf8(poczatek)) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            wynik += "\xEF\xBF\xBD";
+        else
+            wynik += c;
+    }
+    if (poczatek.size() < tekst.size())
+        wynik += "…";
+    return wynik;
+}

@@ -14,3 +14,7 @@ std::string WielkieLitery(std::string_view tekst);
 std::string MaleLitery(std::string_view tekst);
 // Replaces every invalid UTF-8 sequence with U+FFFD, so the result is always valid UTF-8.
 std::string NaprawUtf8(std::string_view tekst);
+// A text quoted inside a message: its first 64 bytes at most, cut where a letter starts and
+// then followed by "…", repaired like NaprawUtf8, and every control character shown as
+// U+FFFD, since a NUL would end the message there and a line break would split it.
+std::string CytatDoKomunikatu(std::string_view tekst);

@@ -148,11 +148,5 @@ bool LogicznaZTekstu(std::string_view tekst)
 
 std::string CytatWartosci(std::string_view tekst)
 {
-    constexpr size_t Maks = 64;
-    if (tekst.size() <= Maks)
-        return NaprawUtf8(tekst);
-    size_t koniec = Maks;
-    while (koniec > 0 && (static_cast<unsigned char>(tekst[koniec]) & 0xC0) == 0x80)
-        --koniec;
-    return NaprawUtf8(tekst.substr(0, koniec)) + "…";
+    return CytatDoKomunikatu(tekst);
 }

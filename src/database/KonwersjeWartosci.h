@@ -21,5 +21,6 @@ double LiczbaZTekstu(std::string_view tekst);
 bool SprobujLogicznaZTekstu(std::string_view tekst, bool& wynik);
 bool LogicznaZTekstu(std::string_view tekst);
 
-// The rejected text as an error message quotes it: at most 64 bytes, valid UTF-8.
+// The rejected text as an error message quotes it (CytatDoKomunikatu): at most 64 bytes,
+// valid UTF-8, control characters shown as U+FFFD.
 std::string CytatWartosci(std::string_view tekst);

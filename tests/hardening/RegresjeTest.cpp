@@ -2,6 +2,7 @@
 // fuzz/regresje/.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 #include <string>
 
@@ -9,6 +10,9 @@
 #include "collections/KolekcjeDanych.h"
 #include "common/DataCzas.h"
 #include "common/FormatyTekstowe.h"
+#include "common/PolskiTekst.h"
+#include "common/Wyjatki.h"
+#include "database/KonwersjeWartosci.h"
 #include "database/PlikiDB.h"
 #include "database/ProjektDB.h"
 #include "records/Plan.h"
@@ -60,6 +64,69 @@ TEST(RegresjaDataCzas, APlanDatedAtTheCalendarsLastSecondLoadsAndSavesBack)
     EXPECT_TRUE(baza.ZapiszZawartoscKolekcjiDoBazy(TTabele::Plany).Zatwierdzono);
     EXPECT_EQ(JednaWartosc(plik, "SELECT Data FROM Plany WHERE Id=1"), "9999-12-31 23:59");
     EXPECT_TRUE(komunikaty->Komunikaty.empty());
+}
+
+}  // namespace
+
+namespace {
+
+// A NUL inside a refused text ended the C string of the error message right there, so the
+// user read a bare quote without the reason, or the loader's message lost its explanation.
+TEST(RegresjaCytat, ARefusedDateWithANulStillSaysWhatIsWrong)
+{
+    const std::string tekst("2013-\0\0\x01 1:05:59.5", 19);
+    try {
+        TekstNaDataCzas(tekst);
+        ADD_FAILURE() << "the text was read as a date";
+    } catch (const EGrosiwoException& e) {
+        const std::string komunikat(e.what());
+        EXPECT_EQ(komunikat.size(), std::string(e.what(), std::strlen(e.what())).size());
+        EXPECT_NE(komunikat.find("' nie jest poprawną datą i godziną"), std::string::npos) << komunikat;
+        EXPECT_NE(komunikat.find("2013-\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD 1:05"), std::string::npos) << komunikat;
+    }
+}
+
+TEST(RegresjaCytat, QuotesShowControlCharactersAndStillCutLongTexts)
+{
+    struct TPrzypadek {
+        std::string Tekst;
+        std::string Cytat;
+    };
+    const TPrzypadek przypadki[] = {
+        {std::string("a\0b", 3), "a\xEF\xBF\xBD" "b"},
+        {"wiersz\rdrugi\nkoniec\t", "wiersz\xEF\xBF\xBD" "drugi\xEF\xBF\xBD" "koniec\xEF\xBF\xBD"},
+        {"a\x7F", "a\xEF\xBF\xBD"},
+        {"zażółć", "zażółć"},
+        {std::string(70, 'a'), std::string(64, 'a') + "…"},
+        {std::string(63, 'a') + "ąb", std::string(63, 'a') + "…"},
+        {"a\xff", "a\xEF\xBF\xBD"},
+    };
+    for (const TPrzypadek& p : przypadki) {
+        SCOPED_TRACE(p.Tekst);
+        EXPECT_EQ(CytatDoKomunikatu(p.Tekst), p.Cytat);
+        EXPECT_EQ(CytatWartosci(p.Tekst), p.Cytat);
+    }
+}
+
+// The same cell in a file: the loading error keeps its reason and names where the value is.
+TEST(RegresjaCytat, ALoadRefusingACellWithANulKeepsItsWholeMessage)
+{
+    TUstawionyZegar zegar{KodujDateCzas(2014, 6, 1, 12, 0)};
+    TUstawionyRejestrator komunikaty;
+    TTymczasowyFolder folder;
+    const std::string plik = folder.Plik("baza.dat");
+    TProjektDB baza(std::make_unique<TPlikiDB>(plik));
+    WykonajNaPliku(plik, "INSERT INTO Plany (Id, Nazwa, Kwota, IdKategorii, TypPlanu, Data) "
+                         "VALUES (1, 'Plan', 5, 1, 0, '2013-05-17' || char(0) || ' 10:00')");
+    try {
+        baza.OdswiezZawartoscKolekcji(TTabele::Plany);
+        ADD_FAILURE() << "a date with a NUL in it was loaded";
+    } catch (const EGrosiwoException& e) {
+        const std::string komunikat(e.what());
+        EXPECT_NE(komunikat.find("nie jest poprawną datą i godziną"), std::string::npos) << komunikat;
+        EXPECT_NE(komunikat.find("Plany"), std::string::npos) << komunikat;
+        EXPECT_NE(komunikat.find("Data"), std::string::npos) << komunikat;
+    }
 }
 
 }  // namespace
