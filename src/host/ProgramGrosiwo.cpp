@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 
 #include <exception>
 #include <iostream>
@@ -19,6 +20,7 @@
 #include "host/OknoGlowne.h"
 #include "host/PlanerHosta.h"
 #include "host/TekstyHosta.h"
+#include "host/TlumaczenieQt.h"
 #include "host/UslugiAplikacji.h"
 #include "host/ZrzutOkna.h"
 
@@ -101,6 +103,8 @@ int TProgramGrosiwo::Uruchom()
     QApplication::setApplicationName(QStringLiteral("Grosiwo"));
     QApplication::setDesktopFileName(QStringLiteral("grosiwo"));
     QApplication::setWindowIcon(IkonaGrosiwo());
+    QTranslator tlumacz;
+    UstawPolskiInterfejsQt(tlumacz);
     const TUslugiHosta uslugi(fZOknami);
     if (!opcje)
         return Zakoncz(blad, kwBledneOpcje);
