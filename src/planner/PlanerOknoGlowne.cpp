@@ -114,27 +114,32 @@ void TPlanerFormGlowny::UstawPrzyciski()
 void TPlanerFormGlowny::OdswiezListePlanow()
 {
     TSiatkaDanych& siatka = *ngrid_Glowny;
-    // Emptying first makes the grid report no current cell, and then the first row of the
-    // new list: the row actions start from the first listed plan after every rebuild.
-    siatka.SetIloscWierszy(0);
-    fModel.Wyczysc();
-    siatka.WyczyscKomorki();
-    for (int kolumna = 0; kolumna < siatka.IloscKolumn(); ++kolumna)
-        siatka.SetSzerokosc(kolumna, siatka.DomyslnaSzerokoscKolumny());
-
-    if (fMyDB != nullptr) {
-        TKolekcjeDanych& kolekcje = fMyDB->Kolekcje();
-        const TDateTime teraz = Teraz();
-        // Sorting a list that is in order leaves it as it is: sort only when the walk finds
-        // it out of order.
-        if (!fModel.Wypelnij(kolekcje, fFiltr, teraz)) {
-            kolekcje.PosortujPlanyPoDacieMalejaco();
-            fModel.Wypelnij(kolekcje, fFiltr, teraz);
-        }
-        fMyDB->SetWyswietlanaTabela(TTabele::Plany);
+    {
+        // One change for the view however many rows; the buttons are set once, at the end.
         TWstrzymanaSiatka wstrzymana(siatka);
-        siatka.UstawDostawce(fModel.IloscWierszy(),
-                             [this](int kolumna, int wiersz) { return fModel.Tekst(kolumna, wiersz); });
+        fPrzebudowa = true;
+        // Emptying first makes the grid report no current cell, and then the first row of the
+        // new list: the row actions start from the first listed plan after every rebuild.
+        siatka.SetIloscWierszy(0);
+        fModel.Wyczysc();
+        siatka.WyczyscKomorki();
+        for (int kolumna = 0; kolumna < siatka.IloscKolumn(); ++kolumna)
+            siatka.SetSzerokosc(kolumna, siatka.DomyslnaSzerokoscKolumny());
+
+        if (fMyDB != nullptr) {
+            TKolekcjeDanych& kolekcje = fMyDB->Kolekcje();
+            const TDateTime teraz = Teraz();
+            // Sorting a list that is in order leaves it as it is: sort only when the walk finds
+            // it out of order.
+            if (!fModel.Wypelnij(kolekcje, fFiltr, teraz)) {
+                kolekcje.PosortujPlanyPoDacieMalejaco();
+                fModel.Wypelnij(kolekcje, fFiltr, teraz);
+            }
+            fMyDB->SetWyswietlanaTabela(TTabele::Plany);
+            siatka.UstawDostawce(fModel.IloscWierszy(),
+                                 [this](int kolumna, int wiersz) { return fModel.Tekst(kolumna, wiersz); });
+        }
+        fPrzebudowa = false;
     }
     UstawPrzyciski();
 }
@@ -206,7 +211,8 @@ void TPlanerFormGlowny::ngrid_GlownyColRowChanged(int kolumna, int wiersz)
 {
     fCol = kolumna;
     fRow = wiersz;
-    UstawPrzyciski();
+    if (!fPrzebudowa)
+        UstawPrzyciski();
 }
 
 bool TPlanerFormGlowny::IdBiezacegoWiersza(int32_t& id) const

@@ -119,6 +119,7 @@ private:
     const QString fPrefix = QStringLiteral("  >>");
     bool fKliknietoOK = false;
     bool fPrzygotowane = false;
+    bool fPrzebudowa = false;  // inside OdswiezListePlanow
 
     // Controls; all owned by Qt through this window.
     TFormSize* FormSize = nullptr;
