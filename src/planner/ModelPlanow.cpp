@@ -2,6 +2,7 @@
 
 #include "collections/KolekcjeDanych.h"
 #include "common/FormatyTekstowe.h"
+#include "common/Wyjatki.h"
 #include "planner/FiltrDopasowanie.h"
 #include "planner/SortowaniePlanow.h"
 #include "records/Plan.h"
@@ -72,7 +73,13 @@ QString TModelPlanow::Tekst(int kolumna, int wiersz) const
     case kpKwota:
         return QString::fromStdString(KwotaNaTekstWaluty(plan->Kwota()));
     case kpData:
-        return QString::fromStdString(DataCzasNaTekst(plan->Data()));
+        // A cell is asked for while painting, where an exception cannot go: a date outside
+        // the calendar shows as nothing.
+        try {
+            return QString::fromStdString(DataCzasNaTekst(plan->Data()));
+        } catch (const EGrosiwoException&) {
+            return {};
+        }
     case kpKomentarz:
         return QString::fromStdString(plan->Komentarz());
     case kpTypPlanu:

@@ -229,4 +229,19 @@ TEST_F(PustyPlanerTest, BezBazyOknoBezKolumnIWierszy)
     EXPECT_TRUE(fKomunikaty->Komunikaty.empty());
 }
 
+TEST_F(PustyPlanerTest, BezTytulowKolumnBezKolumnIBezAwarii)
+{
+    Plan(1, "Czynsz", TTypPlanu::Wydatek, KodujDateCzas(2013, 5, 16, 10, 0));
+    Kolekcje().TabelaPlany().Clear();
+    Pokaz();
+    EXPECT_EQ(Siatka().IloscKolumn(), 0);
+    Siatka().grab();
+    // No id cell to read: the actions say so instead of touching a plan.
+    fKomunikaty->Odpowiedzi.push_back(TOdpowiedzKomunikatu::Tak);
+    Nacisnij(Siatka(), Qt::Key_Delete);
+    ASSERT_FALSE(fKomunikaty->Komunikaty.empty());
+    EXPECT_EQ(fKomunikaty->Komunikaty.back().Tekst, "Nie można usunąć tego planu !!!");
+    EXPECT_EQ(Kolekcje().Plany().front()->Zmiany(), TTypModyfikacji::BezZmian);
+}
+
 }  // namespace

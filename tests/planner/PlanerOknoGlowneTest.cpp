@@ -237,6 +237,14 @@ TEST_F(PlanerOknoTest, ZapiszIZamknijNiePyta)
     EXPECT_EQ(Okno().result(), QDialog::Accepted);
 }
 
+TEST_F(PlanerOknoTest, EnterWSiatceZapisujeIZamyka)
+{
+    Nacisnij(Siatka(), Qt::Key_Return);
+    EXPECT_TRUE(Okno().KliknietoOK());
+    EXPECT_EQ(Okno().result(), QDialog::Accepted);
+    EXPECT_TRUE(Komunikaty().empty());
+}
+
 TEST_F(PlanerOknoTest, CtrlEEdytujeACtrlShiftENie)
 {
     // An executed plan: the editor refuses it before any dialog, which tells that it ran.
@@ -367,6 +375,17 @@ TEST_F(PlanerOknoTest, OdlaczenieBazyOprozniaListe)
     Okno().repaint();
     Siatka().grab();
     EXPECT_TRUE(PrzyciskiWierszaWlaczone(false));
+}
+
+TEST_F(PlanerOknoTest, DataPozaKalendarzemBezPustegoWierszaIBezAwarii)
+{
+    Plan(8, "Zepsuta data", TTypPlanu::Wydatek, 1e9, 7);
+    Kliknij(PanelRodzaju(), 0);
+    ASSERT_EQ(Idy(), QStringList({"1", "2", "3", "8"}));
+    EXPECT_EQ(Siatka().Komorka(5, 3), "");
+    EXPECT_EQ(Siatka().Komorka(4, 3), "7,00 zł");
+    Siatka().grab();
+    EXPECT_EQ(Siatka().Stopka(4), "Wydatki:      12,00 zł;Przychody: 1 234,50 zł");
 }
 
 TEST_F(PlanerOknoTest, PolozenieZapamietaneMiedzyUruchomieniami)
