@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -44,6 +45,12 @@ struct TPrzypadekOpcji {
     bool Pomoc;
     std::string FragmentBledu;
 };
+
+void PrintTo(const TPrzypadekOpcji& p, std::ostream* os)
+{
+    for (const std::string& argument : p.Argumenty)
+        *os << argument << ' ';
+}
 
 class OpcjeProgramuTest : public ::testing::TestWithParam<TPrzypadekOpcji> {};
 
@@ -358,6 +365,11 @@ struct TPrzypadekModulu {
     std::string Plik;  // relative to the folder of the built module, or a test file
     std::string Fragment;
 };
+
+void PrintTo(const TPrzypadekModulu& p, std::ostream* os)
+{
+    *os << p.Plik;
+}
 
 class LadowanieModuluTest : public ::testing::TestWithParam<TPrzypadekModulu> {};
 

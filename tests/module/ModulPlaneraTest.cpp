@@ -209,14 +209,18 @@ TEST(ModulPlaneraSymbole, ModulEksportujeTylkoDwieFunkcjeC)
 
 TEST_F(ModulPlaneraTest, BezBazyTylkoKomunikatBledu)
 {
+    // Run alone, this is the module's state before any SetApplicationVariables; after other
+    // tests, the state every run leaves behind. Then a host that passes no database.
+    EXPECT_EQ(Uruchom({}), 0);
     Ustaw(nullptr);
     EXPECT_EQ(Uruchom({}), 0);
-    ASSERT_EQ(fKomunikaty->Komunikaty.size(), 1u);
-    const TZapisanyKomunikat& komunikat = fKomunikaty->Komunikaty[0];
-    EXPECT_EQ(komunikat.Tekst, BrakBazy);
-    EXPECT_EQ(komunikat.Tytul, "BŁĄD !!!");
-    EXPECT_EQ(komunikat.Ikona, TIkonaKomunikatu::Blad);
-    EXPECT_EQ(komunikat.Przyciski, TPrzyciskiKomunikatu::OK);
+    ASSERT_EQ(fKomunikaty->Komunikaty.size(), 2u);
+    for (const TZapisanyKomunikat& komunikat : fKomunikaty->Komunikaty) {
+        EXPECT_EQ(komunikat.Tekst, BrakBazy);
+        EXPECT_EQ(komunikat.Tytul, "BŁĄD !!!");
+        EXPECT_EQ(komunikat.Ikona, TIkonaKomunikatu::Blad);
+        EXPECT_EQ(komunikat.Przyciski, TPrzyciskiKomunikatu::OK);
+    }
     // Nothing else happens: the host's plans are left as they were.
     EXPECT_EQ(Kolekcje().Plany().size(), 2u);
 }
@@ -224,7 +228,13 @@ TEST_F(ModulPlaneraTest, BezBazyTylkoKomunikatBledu)
 TEST_F(ModulPlaneraTest, DrugieUruchomienieBezUstawieniaPokazujeBlad)
 {
     Ustaw(fBaza.get());
-    EXPECT_EQ(Uruchom({[](QDialog& planer) { Kliknij(planer, ZapiszIZamknij); }}), 1);
+    EXPECT_EQ(Uruchom({[this](QDialog& planer) {
+                  // Owned by the host's window and modal over it.
+                  EXPECT_EQ(planer.parentWidget(), &fOknoHosta);
+                  EXPECT_TRUE(planer.isModal());
+                  Kliknij(planer, ZapiszIZamknij);
+              }}),
+              1);
     EXPECT_TRUE(fKomunikaty->Komunikaty.empty());
 
     // The first run forgot the database.
