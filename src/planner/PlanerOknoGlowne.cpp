@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QToolButton>
 
+#include <string>
+
 #include "collections/KolekcjeDanych.h"
 #include "common/FormSize.h"
 #include "common/FunkcjeWspolne.h"

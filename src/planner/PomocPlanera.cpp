@@ -10,7 +10,11 @@
 // The resource lives in a static library: its registration is linked only when referenced.
 static void ZarejestrujZasobyPlanera()
 {
-    Q_INIT_RESOURCE(planer);
+    static const bool Zarejestrowane = [] {
+        Q_INIT_RESOURCE(planer);
+        return true;
+    }();
+    (void)Zarejestrowane;
 }
 
 namespace {
