@@ -12,6 +12,7 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -90,6 +91,12 @@ struct TZapas {
     const char* Nazwa;
     off_t Bajty;
 };
+
+// Test names and failure reports show the case's name, not its bytes.
+void PrintTo(const TZapas& przypadek, std::ostream* os)
+{
+    *os << przypadek.Nazwa;
+}
 
 class PelnyDysk : public ::testing::TestWithParam<TZapas> {
 protected:

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,12 @@ struct TCel {
     const char* Nazwa;
     void (*Sprawdz)(const uint8_t*, size_t);
 };
+
+// Test names and failure reports show the case's name, not its bytes.
+void PrintTo(const TCel& przypadek, std::ostream* os)
+{
+    *os << przypadek.Nazwa;
+}
 
 std::vector<uint8_t> Wczytaj(const fs::path& plik)
 {

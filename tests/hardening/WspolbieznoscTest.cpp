@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <chrono>
 #include <memory>
+#include <ostream>
 #include <string>
 
 #include "ProcesPomocniczy.h"
@@ -74,6 +75,12 @@ struct TBlokada {
     const char* Zakonczenie; // how it lets go: "zatwierdz" or "wycofaj"
     bool DodajeWlasnyPlan;   // its own committed plan must be there after the retry
 };
+
+// Test names and failure reports show the case's name, not its bytes.
+void PrintTo(const TBlokada& przypadek, std::ostream* os)
+{
+    *os << przypadek.Nazwa;
+}
 
 class BlokadaInnegoProcesu : public Wspolbieznosc, public ::testing::WithParamInterface<TBlokada> {};
 
