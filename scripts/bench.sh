@@ -47,6 +47,8 @@ pairs=(
   "SiatkaBench|SiatkaDanychZDostawca|BazowyQTableView"
   "SiatkaBench|SiatkaDanychWpisywana|BazowyQTableView"
   "PlanerBench|KlikniecieFiltraPlanera|BazowyQTableView"
+  "PlanerBench|PrzebudowaListyPlanera|BazowyQTableView"
+  "PlanerBench|RysowanieSiatkiPlanera|BazowyQTableView"
   "StopkaPlaneraBench|SumyStopkiPlanera|SumaWMapieHaszujacej"
 )
 echo
