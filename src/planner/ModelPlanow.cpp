@@ -25,6 +25,7 @@ bool TModelPlanow::Wypelnij(const TKolekcjeDanych& kolekcje, const TFiltr& filtr
     fKolekcje = &kolekcje;
     TDopasowanieFiltra dopasowanie(filtr, teraz);
     TSprawdzanieKolejnosciPlanow kolejnosc;
+    fWiersze.reserve(kolekcje.Plany().size());
     // One walk over the plans: a rebuild's cost is reading each record once.
     for (const auto& plan : kolekcje.Plany()) {
         kolejnosc.Dodaj(*plan);

@@ -45,14 +45,16 @@ public:
     int32_t IdGrupy() const;
 
 private:
-    int32_t fId = -1;
-    std::string fNazwa;
-    double fKwota = 0;
-    int32_t fIdKategorii = -1;
+    // What a filter walk and the footer sums read of every plan comes first, so that a walk
+    // over many plans touches one cache line of each, not two.
+    TTypModyfikacji fZmiany = TTypModyfikacji::BezZmian;
+    TTypPlanu fTypPlanu = TTypPlanu::Nieokreslony;
     bool fWykonany = false;
     bool fDodanyDoKolekcji = false;
-    TTypPlanu fTypPlanu = TTypPlanu::Nieokreslony;
+    int32_t fId = -1;
+    int32_t fIdKategorii = -1;
+    double fKwota = 0;
     TDateTime fData = 0;
+    std::string fNazwa;
     std::string fKomentarz;
-    TTypModyfikacji fZmiany = TTypModyfikacji::BezZmian;
 };
