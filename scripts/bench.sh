@@ -2,6 +2,7 @@
 # Builds the Release benchmarks and runs every program of bench/, then prints each figure
 # next to its limit measured in the same run, with the ratio of their CPU times.
 #   bash scripts/bench.sh [extra Google Benchmark options, e.g. --benchmark_min_time=1]
+#   bash scripts/bench.sh --benchmark_repetitions=5   # figures and limits are then medians
 # Results: <build>/wyniki/<program>.csv and .txt; the build folder is $GROSIWO_BENCH_BUILD,
 # build/bench by default. CPU time is compared because the machine may be shared: waiting
 # for another process's turn counts in real time but not in CPU time.
@@ -64,8 +65,16 @@ for pair in "${pairs[@]}"; do
     function ns(t, u) { return t * (u == "s" ? 1e9 : u == "ms" ? 1e6 : u == "us" ? 1e3 : 1) }
     /^"/ {
       name = $1; gsub(/"/, "", name)
+      # With --benchmark_repetitions the median stands for the figure; the single runs and
+      # the other aggregates are left out.
+      if (name ~ /_(mean|stddev|cv)$/) next
+      if (name ~ /_median$/) { sub(/_median$/, "", name); median[name] = 1 }
+      else if (name in median) next
       if (base(name) == limit) { cpu[arg(name)] = $4; unit[arg(name)] = $5 }
-      if (base(name) == figure) { order[++n] = name; fig[name] = $4; funit[name] = $5 }
+      if (base(name) == figure) {
+        if (!(name in fig)) order[++n] = name
+        fig[name] = $4; funit[name] = $5
+      }
     }
     END {
       found = 0
