@@ -32,6 +32,20 @@ std::string TekstOpcjonalnyNiepusty(std::string_view tekst)
     return CzyPustyTekst(tekst) ? std::string("NULL") : SQLTekst(tekst);
 }
 
+std::string TekstWApostrofach(std::string_view tekst)
+{
+    std::string wynik;
+    wynik.reserve(tekst.size() + 2);
+    wynik += '\'';
+    for (const char c : tekst) {
+        if (c == '\'')
+            wynik += '\'';
+        wynik += c;
+    }
+    wynik += '\'';
+    return wynik;
+}
+
 std::string Identyfikator(std::string_view nazwa)
 {
     std::string wynik;

@@ -1,16 +1,8 @@
 #include "database/PoleceniaKonserwacji.h"
 
-std::string TekstWApostrofach(std::string_view tekst)
-{
-    std::string wynik = "'";
-    for (const char znak : tekst) {
-        wynik += znak;
-        if (znak == '\'')
-            wynik += '\'';
-    }
-    wynik += '\'';
-    return wynik;
-}
+#include "database/KodowanieZapisu.h"
+
+using zapis::TekstWApostrofach;
 
 TStringList PoleceniaDomyslnychKategorii(const std::string& tabela, const TStringList& nazwy)
 {

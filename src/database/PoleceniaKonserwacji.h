@@ -3,13 +3,9 @@
 // transactions and the wiping of every data table.
 #include <map>
 #include <string>
-#include <string_view>
 
 #include "common/FunkcjeWspolne.h"
 #include "database/ProjektDB.h"
-
-// The text between single quotes, a single quote inside doubled: O'Neil -> 'O''Neil'.
-std::string TekstWApostrofach(std::string_view tekst);
 
 // One INSERT per name into an expense or income category table, visible with weight 10.
 TStringList PoleceniaDomyslnychKategorii(const std::string& tabela, const TStringList& nazwy);

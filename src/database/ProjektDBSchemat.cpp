@@ -2,12 +2,12 @@
 #include <exception>
 #include <initializer_list>
 #include <string>
-#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "collections/KolekcjeDanych.h"
 #include "collections/Tabela.h"
+#include "database/KodowanieZapisu.h"
 #include "database/PlikiDB.h"
 #include "database/ProjektDB.h"
 #include "database/SchematBazy.h"
@@ -21,18 +21,6 @@ void UstawTytuly(TTabela& tabela, std::initializer_list<const char*> tytuly)
     tabela.WyczyscNazwyKolumn();
     for (const char* tytul : tytuly)
         tabela.TytulyKolumn().emplace_back(tytul);
-}
-
-// A text between single quotes, a single quote inside doubled.
-std::string LiteralSQL(std::string_view tekst)
-{
-    std::string wynik = "'";
-    for (const char znak : tekst) {
-        if (znak == '\'')
-            wynik += '\'';
-        wynik += znak;
-    }
-    return wynik + "'";
 }
 
 // Any failure of the probe counts as a missing column, whatever its cause.
@@ -58,7 +46,7 @@ std::string WolnaNazwaKopii(TSQLiteDatabase& baza, const std::string& tabela)
 {
     for (int n = 1;; ++n) {
         const std::string nazwa = tabela + "_stare_" + std::to_string(n);
-        if (baza.GetTable("SELECT 1 FROM sqlite_master WHERE name = " + LiteralSQL(nazwa) +
+        if (baza.GetTable("SELECT 1 FROM sqlite_master WHERE name = " + zapis::TekstWApostrofach(nazwa) +
                           " COLLATE NOCASE")
                 .RowCount() == 0)
             return nazwa;
@@ -143,7 +131,7 @@ void TProjektDB::UtworzTabele()
     std::vector<std::string> czestotliwosci{"DELETE FROM \"Czestotliwosci\";"};
     for (const auto& [wartosc, opis] : EtykietyCzestotliwosci())
         czestotliwosci.push_back("INSERT INTO \"Czestotliwosci\" (\"Id\", \"Opis\") VALUES(" +
-                                 std::to_string(wartosc) + ", " + LiteralSQL(opis) + ");");
+                                 std::to_string(wartosc) + ", " + zapis::TekstWApostrofach(opis) + ");");
     WykonajListePolecenSQL(std::move(czestotliwosci), false);
 
     UstawTytuly(k.TabelaStanyOszczednosci(), {"ID", "Stan", "Stan na dzień"});

@@ -9,6 +9,7 @@
 #include "OtwartaBaza.h"
 #include "UstawionaAplikacja.h"
 #include "common/Wyjatki.h"
+#include "database/KodowanieZapisu.h"
 #include "database/PoleceniaKonserwacji.h"
 
 namespace {
@@ -70,7 +71,7 @@ TEST_F(Domyslne, KategorieOszczednosciZFlagamiIPonownieWstawione)
               Jeden("0|0"));
     for (const auto& [nazwa, flagi] : fBaza->DomyslneKategorieOszczednosci())
         EXPECT_EQ(Wiersze(fPlik, "SELECT MoznaZaplacic, Dlug FROM KategorieOszczednosci WHERE Opis = " +
-                                     TekstWApostrofach(nazwa)),
+                                     zapis::TekstWApostrofach(nazwa)),
                   Jeden(LogicznaNaTekst(flagi.MoznaZaplacic) + "|" + LogicznaNaTekst(flagi.Dlug)))
             << nazwa;
 
