@@ -7,6 +7,7 @@
 #include "collections/KolekcjeDanych.h"
 #include "common/Wyjatki.h"
 #include "database/Czytniki.h"
+#include "database/KodowanieZapisu.h"
 #include "database/PlikiDB.h"
 #include "database/ProjektDB.h"
 #include "records/HarmonogramLokatyBankowej.h"
@@ -30,15 +31,10 @@ namespace {
 const char* const BrakKolekcji =
     "Nie udało się wczytać danych z bazy, Kolekcje Danych nie są poprawnie zainicjalizowane.";
 
-std::string Cytowana(const std::string& nazwa)
-{
-    return "\"" + nazwa + "\"";
-}
-
 // The loading query of a collection; empty for the values without a table.
 std::string ZapytanieTabeli(const TPlikiDB& pliki, TTabele tabela)
 {
-    const std::string nazwa = Cytowana(pliki.PobierzNazweTabeli(tabela));
+    const std::string nazwa = zapis::Identyfikator(pliki.PobierzNazweTabeli(tabela));
     switch (tabela) {
     case TTabele::Wydatki:
     case TTabele::Przychody:
@@ -170,15 +166,10 @@ TSQLiteTable TProjektDB::PobierzDaneZTabeli(const std::string& nazwaTabeli)
 {
     if (!fDataBase)
         throw EGrosiwoException("Brak połączenia z bazą danych.");
-    // A double quote inside the name is doubled, so the name stays one quoted identifier.
-    std::string nazwa;
-    for (const char c : nazwaTabeli) {
-        nazwa += c;
-        if (c == '"')
-            nazwa += c;
-    }
+    // Quoted as an identifier, so whatever the name holds stays one table name.
     TSQLiteTable wynik;
-    ZProstymWyjatkiem([&] { wynik = fDataBase->GetTable("SELECT * FROM " + Cytowana(nazwa)); });
+    ZProstymWyjatkiem(
+        [&] { wynik = fDataBase->GetTable("SELECT * FROM " + zapis::Identyfikator(nazwaTabeli)); });
     return wynik;
 }
 
