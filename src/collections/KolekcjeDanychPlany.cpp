@@ -1,12 +1,12 @@
 // Plan and date queries: lookups by id, due plans, month and year lists, deposits ending
 // soon and expense attachments.
-#include <algorithm>
 #include <map>
 #include <set>
 #include <unordered_set>
 
 #include "collections/KolekcjeDanych.h"
 #include "collections/Porownania.h"
+#include "collections/ZapytaniaWspolne.h"
 #include "common/Platforma.h"
 #include "common/Wyjatki.h"
 #include "records/Lokata.h"
@@ -16,14 +16,9 @@
 #include "records/Przychod.h"
 #include "records/Wydatek.h"
 
-namespace {
+using zapytania::PierwszyZId;
 
-template <typename T>
-T* PierwszyZId(const TListaRekordow<T>& lista, int32_t id)
-{
-    const auto it = std::ranges::find_if(lista, [id](const auto& r) { return r->Id() == id; });
-    return it == lista.end() ? nullptr : it->get();
-}
+namespace {
 
 struct TRokIMiesiac {
     int Rok = 0;
@@ -172,23 +167,18 @@ std::vector<TPlan*> TKolekcjeDanych::PobierzPlanowanePlatnosciPoTerminie()
     TRokIMiesiac biezacy;
     RokIMiesiacDaty(Teraz(), biezacy);
     for (const auto& plan : fPlany) {
-        if (plan->Wykonany())
+        // Each plan reads the clock itself.
+        const TStanRealizacji stan = plan->StanRealizacji();
+        if (stan == TStanRealizacji::Wykonane)
             continue;
-        // The clock is read for every plan, as the plan's own StanRealizacji does.
-        if (PorownajDaty(Teraz(), plan->Data()) > 0) {
-            wynik.push_back(plan.get());
-            continue;
-        }
         TRokIMiesiac rm;
-        if (RokIMiesiacDaty(plan->Data(), rm) && KluczMiesiaca(rm) == KluczMiesiaca(biezacy))
+        if (stan == TStanRealizacji::PoTerminie ||
+            (RokIMiesiacDaty(plan->Data(), rm) && KluczMiesiaca(rm) == KluczMiesiaca(biezacy)))
             wynik.push_back(plan.get());
     }
     PosortujRekordy(
         wynik, [](const TPlan& p) { return TKluczDatyIId{p.Data(), p.Id()}; },
-        [](const TKluczDatyIId& a, const TKluczDatyIId& b) {
-            const int w = PorownajDaty(b.Data, a.Data);
-            return w != 0 ? w : PorownajWartosci(a.Id, b.Id);
-        });
+        PorownajDatyOdNajpozniejszejIId);
     return wynik;
 }
 

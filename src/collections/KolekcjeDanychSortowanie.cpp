@@ -48,10 +48,7 @@ void PoDacieOdNajpozniejszej(TListaRekordow<T>& lista)
 template <typename T>
 void PoDacieOdNajpozniejszejIdRosnaco(TListaRekordow<T>& lista)
 {
-    PosortujRekordy(lista, KluczDaty<T>, [](const TKluczDatyIId& a, const TKluczDatyIId& b) {
-        const int wynik = PorownajDaty(b.Data, a.Data);
-        return wynik != 0 ? wynik : PorownajWartosci(a.Id, b.Id);
-    });
+    PosortujRekordy(lista, KluczDaty<T>, PorownajDatyOdNajpozniejszejIId);
 }
 
 // ---- Numbers with an Id tie-break ----

@@ -44,6 +44,13 @@ inline int PorownajDatyIId(const TKluczDatyIId& a, const TKluczDatyIId& b)
     return wynik != 0 ? wynik : PorownajWartosci(a.Id, b.Id);
 }
 
+// Date latest first (within a millisecond counts as equal), then Id ascending.
+inline int PorownajDatyOdNajpozniejszejIId(const TKluczDatyIId& a, const TKluczDatyIId& b)
+{
+    const int wynik = PorownajDaty(b.Data, a.Data);
+    return wynik != 0 ? wynik : PorownajWartosci(a.Id, b.Id);
+}
+
 // Reorders a list of records (owning or plain pointers) by a key taken once from each
 // record. The keys are sorted on the side, so an exception while taking or comparing them
 // leaves the list as it was; and a merge sort never leaves its range even when a tolerant
