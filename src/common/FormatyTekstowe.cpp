@@ -1,7 +1,9 @@
 #include "common/FormatyTekstowe.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstddef>
 #include <string>
 
 #include "common/DaneRegionalne.h"
@@ -19,8 +21,7 @@ std::string NiezwyklaLiczba(double wartosc)
     return wartosc < 0 ? "-INF" : "INF";
 }
 
-// The general number form with the given decimal separator: fixed notation for decimal
-// exponents from -5 to 14, otherwise "1,5E20" / "1E-7".
+// The general number form with the given decimal separator.
 std::string LiczbaOgolna(double wartosc, char separator)
 {
     if (!std::isfinite(wartosc))
@@ -42,35 +43,45 @@ std::string LiczbaOgolna(double wartosc, char separator)
     while (cyfry.size() > 1 && cyfry.back() == '0')
         cyfry.pop_back();
 
-    std::string wynik = wartosc < 0 ? "-" : "";
-    if (wykladnik < -5 || wykladnik >= CyfryZnaczace) {
-        wynik += cyfry[0];
-        if (cyfry.size() > 1) {
-            wynik += separator;
-            wynik.append(cyfry, 1);
-        }
-        wynik += 'E';
-        wynik += std::to_string(wykladnik);
-    } else if (wykladnik < 0) {
-        wynik += '0';
-        wynik += separator;
-        wynik.append(static_cast<size_t>(-wykladnik - 1), '0');
-        wynik += cyfry;
-    } else {
-        const auto calkowite = static_cast<size_t>(wykladnik) + 1;
-        if (cyfry.size() <= calkowite) {
-            wynik += cyfry;
-            wynik.append(calkowite - cyfry.size(), '0');
-        } else {
-            wynik.append(cyfry, 0, calkowite);
-            wynik += separator;
-            wynik.append(cyfry, calkowite);
-        }
-    }
-    return wynik;
+    char tekst[24];
+    return std::string(tekst, ZapiszLiczbeOgolna(tekst, wartosc < 0, cyfry, wykladnik, separator));
 }
 
 }  // namespace
+
+// Fixed notation for decimal exponents from -5 to 14, otherwise "1,5E20" / "1E-7".
+char* ZapiszLiczbeOgolna(char* cel, bool ujemna, std::string_view cyfry, int wykladnik,
+                         char separator)
+{
+    char* p = cel;
+    if (ujemna)
+        *p++ = '-';
+    if (wykladnik < -5 || wykladnik >= CyfryZnaczace) {
+        *p++ = cyfry[0];
+        if (cyfry.size() > 1) {
+            *p++ = separator;
+            p = std::copy(cyfry.begin() + 1, cyfry.end(), p);
+        }
+        *p++ = 'E';
+        p = std::to_chars(p, p + 4, wykladnik).ptr;  // "-324" at the most
+    } else if (wykladnik < 0) {
+        *p++ = '0';
+        *p++ = separator;
+        p = std::fill_n(p, -wykladnik - 1, '0');
+        p = std::copy(cyfry.begin(), cyfry.end(), p);
+    } else {
+        const auto calkowite = static_cast<size_t>(wykladnik) + 1;
+        if (cyfry.size() <= calkowite) {
+            p = std::copy(cyfry.begin(), cyfry.end(), p);
+            p = std::fill_n(p, calkowite - cyfry.size(), '0');
+        } else {
+            p = std::copy(cyfry.begin(), cyfry.begin() + static_cast<ptrdiff_t>(calkowite), p);
+            *p++ = separator;
+            p = std::copy(cyfry.begin() + static_cast<ptrdiff_t>(calkowite), cyfry.end(), p);
+        }
+    }
+    return p;
+}
 
 std::string SQLDataCzas(TDateTime data)
 {

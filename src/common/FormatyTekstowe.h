@@ -21,6 +21,12 @@ std::string SQLTekst(std::string_view tekst);
 // separator, no thousands separator ("1234,5", "10", "-0,125"); scientific form outside
 // 1E-5 .. 1E15 ("1E20", "1,5E-7"); "NAN", "INF", "-INF".
 std::string LiczbaNaTekst(double wartosc);
+// That form laid out from its parts, for callers that must not allocate: the sign, the
+// significant digits of the magnitude (1 to 15, no trailing zeros), the decimal exponent of
+// the first one and the decimal separator. Writes at most 22 characters at cel and returns
+// the end.
+char* ZapiszLiczbeOgolna(char* cel, bool ujemna, std::string_view cyfry, int wykladnik,
+                         char separator);
 // Money text on screen: "1 234,50 zł", "-5,00 zł"; rounded to hundredths as held in binary,
 // an exact half to even; an amount that rounds to zero has no minus sign.
 std::string KwotaNaTekstWaluty(double kwota);

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "common/DaneRegionalne.h"
+#include "common/FormatyTekstowe.h"
 
 namespace {
 
@@ -50,8 +51,7 @@ TTekstPola TTekstPola::Liczba(int64_t wartosc)
     return wynik;
 }
 
-// The application's general number text (as LiczbaNaTekst writes it, without allocating):
-// fixed notation for decimal exponents from -5 to 14, otherwise "1,5E20" / "1E-7".
+// The application's general number text, as LiczbaNaTekst writes it, without allocating.
 TTekstPola TTekstPola::Liczba(double wartosc)
 {
     if (std::isnan(wartosc))
@@ -66,33 +66,8 @@ TTekstPola TTekstPola::Liczba(double wartosc)
     const size_t ile = CyfryIWykladnik(wartosc, cyfry, wykladnik);
 
     TTekstPola wynik;
-    char* p = wynik.fBufor;
-    if (wartosc < 0)
-        *p++ = '-';
-    if (wykladnik < -5 || wykladnik >= CyfryZnaczace) {
-        *p++ = cyfry[0];
-        if (ile > 1) {
-            *p++ = PolskiSeparatorDziesietny;
-            p = std::copy(cyfry + 1, cyfry + ile, p);
-        }
-        *p++ = 'E';
-        p = std::to_chars(p, wynik.fBufor + sizeof wynik.fBufor, wykladnik).ptr;
-    } else if (wykladnik < 0) {
-        *p++ = '0';
-        *p++ = PolskiSeparatorDziesietny;
-        p = std::fill_n(p, -wykladnik - 1, '0');
-        p = std::copy(cyfry, cyfry + ile, p);
-    } else {
-        const auto calkowite = static_cast<size_t>(wykladnik) + 1;
-        if (ile <= calkowite) {
-            p = std::copy(cyfry, cyfry + ile, p);
-            p = std::fill_n(p, calkowite - ile, '0');
-        } else {
-            p = std::copy(cyfry, cyfry + calkowite, p);
-            *p++ = PolskiSeparatorDziesietny;
-            p = std::copy(cyfry + calkowite, cyfry + ile, p);
-        }
-    }
-    wynik.fDlugosc = static_cast<uint32_t>(p - wynik.fBufor);
+    const char* koniec = ZapiszLiczbeOgolna(wynik.fBufor, wartosc < 0, std::string_view(cyfry, ile),
+                                            wykladnik, PolskiSeparatorDziesietny);
+    wynik.fDlugosc = static_cast<uint32_t>(koniec - wynik.fBufor);
     return wynik;
 }
