@@ -94,6 +94,13 @@ bool CzyLiczbowa(TSQLiteTyp typ)
     throw ESQLiteException("Not an integer or numeric field");
 }
 
+// A column of unknown type (no declaration, NULL in the first row) may hold numbers too.
+void SprawdzLiczbowa(TSQLiteTyp typKolumny)
+{
+    if (!CzyLiczbowa(typKolumny) && typKolumny != TSQLiteTyp::Null)
+        NieLiczbowe();
+}
+
 }  // namespace
 
 TSQLiteTable TSQLiteTable::Pobierz(sqlite3* db, sqlite3_stmt* polecenie, std::string_view sql)
@@ -278,9 +285,7 @@ TTekstPola TSQLiteTable::TekstKomorki(const TKomorka& komorka) const
 int64_t TSQLiteTable::FieldAsInteger(int kolumna) const
 {
     const TKomorka& komorka = Komorka(kolumna);
-    if (!CzyLiczbowa(fColTypes[static_cast<size_t>(kolumna)]) &&
-        fColTypes[static_cast<size_t>(kolumna)] != TSQLiteTyp::Null)
-        NieLiczbowe();
+    SprawdzLiczbowa(fColTypes[static_cast<size_t>(kolumna)]);
     switch (komorka.Typ) {
     case TSQLiteTyp::Null: return 0;
     case TSQLiteTyp::Calkowita: return komorka.Calkowita;
@@ -294,9 +299,7 @@ int64_t TSQLiteTable::FieldAsInteger(int kolumna) const
 double TSQLiteTable::FieldAsDouble(int kolumna) const
 {
     const TKomorka& komorka = Komorka(kolumna);
-    if (!CzyLiczbowa(fColTypes[static_cast<size_t>(kolumna)]) &&
-        fColTypes[static_cast<size_t>(kolumna)] != TSQLiteTyp::Null)
-        NieLiczbowe();
+    SprawdzLiczbowa(fColTypes[static_cast<size_t>(kolumna)]);
     switch (komorka.Typ) {
     case TSQLiteTyp::Null: return 0;
     case TSQLiteTyp::Calkowita: return static_cast<double>(komorka.Calkowita);
