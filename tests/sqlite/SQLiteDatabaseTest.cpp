@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "sqlite/KomunikatSQLite.h"
 #include "sqlite/SQLiteTable3.h"
 #include "support/TestPlatforma.h"
 
@@ -15,18 +16,6 @@ using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
 namespace {
-
-// The message of the ESQLiteException the call raises, or "" when it raises none.
-template <typename F>
-std::string Komunikat(F&& wywolanie)
-{
-    try {
-        wywolanie();
-    } catch (const ESQLiteException& e) {
-        return e.what();
-    }
-    return "";
-}
 
 class SQLiteDatabaseTest : public ::testing::Test {
 protected:

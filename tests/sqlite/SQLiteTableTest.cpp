@@ -6,21 +6,11 @@
 #include <random>
 #include <string>
 
+#include "sqlite/KomunikatSQLite.h"
 #include "sqlite/SQLiteTable3.h"
 #include "support/TestPlatforma.h"
 
 namespace {
-
-template <typename F>
-std::string Komunikat(F&& wywolanie)
-{
-    try {
-        wywolanie();
-    } catch (const ESQLiteException& e) {
-        return e.what();
-    }
-    return "";
-}
 
 class SQLiteTableTest : public ::testing::Test {
 protected:
