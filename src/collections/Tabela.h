@@ -5,8 +5,6 @@
 
 class TTabela {
 public:
-    TTabela() { Clear(); }
-
     void Clear() { fTytulyKolumn.clear(); }
     void WyczyscNazwyKolumn() { fTytulyKolumn.clear(); }
     const std::vector<std::string>& TytulyKolumn() const { return fTytulyKolumn; }
