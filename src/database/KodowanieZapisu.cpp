@@ -60,4 +60,9 @@ std::string Identyfikator(std::string_view nazwa)
     return wynik;
 }
 
+std::string PolecenieUsuniecia(std::string_view tabela, int32_t id)
+{
+    return Sklej({"DELETE FROM \"", tabela, "\" WHERE \"Id\"=", Liczba(id), ";"});
+}
+
 }  // namespace zapis

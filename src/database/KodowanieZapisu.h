@@ -1,6 +1,6 @@
 #pragma once
 // Value forms of the data layer's statements that the common text forms leave out: integers,
-// optional texts, quoted literals and names, and joining the pieces of a
+// optional texts, quoted literals and names, the deletion by id, and joining the pieces of a
 // statement in one allocation.
 #include <cstdint>
 #include <initializer_list>
@@ -23,5 +23,7 @@ std::string TekstWApostrofach(std::string_view tekst);
 // A table or column name between double quotes, any double quote inside doubled, so that no
 // name can end the identifier.
 std::string Identyfikator(std::string_view nazwa);
+// DELETE FROM "<tabela>" WHERE "Id"=<id>;
+std::string PolecenieUsuniecia(std::string_view tabela, int32_t id);
 
 }  // namespace zapis

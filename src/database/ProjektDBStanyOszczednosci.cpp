@@ -28,8 +28,7 @@ void TProjektDB::UsunPowtorzoneStanyOszczednosci()
             std::vector<std::string> polecenia;
             polecenia.reserve(id.size());
             for (const int32_t i : id)
-                polecenia.push_back(zapis::Sklej({"DELETE FROM \"", fPlikiDB->TabNameStanOszczednosci(),
-                                                  "\" WHERE \"Id\"=", zapis::Liczba(i), ";"}));
+                polecenia.push_back(zapis::PolecenieUsuniecia(fPlikiDB->TabNameStanOszczednosci(), i));
             WykonajListePolecenSQL(std::move(polecenia), true);
         }
     } catch (const std::exception&) {

@@ -12,6 +12,7 @@
 #include "records/Osoba.h"
 
 using zapis::Liczba;
+using zapis::PolecenieUsuniecia;
 using zapis::Sklej;
 
 namespace {

@@ -10,6 +10,7 @@
 #include "records/Plan.h"
 
 using zapis::Liczba;
+using zapis::PolecenieUsuniecia;
 using zapis::Sklej;
 
 void TZapisTabeli::ZapiszPlany()

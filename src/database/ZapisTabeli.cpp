@@ -126,11 +126,6 @@ void TZapisTabeli::DodajPolecenie(std::string polecenie, bool zmieniaStan)
         fPaczka.OdswiezStanOszczednosci = true;
 }
 
-std::string TZapisTabeli::PolecenieUsuniecia(const std::string& tabela, int32_t id) const
-{
-    return zapis::Sklej({"DELETE FROM \"", tabela, "\" WHERE \"Id\"=", zapis::Liczba(id), ";"});
-}
-
 std::string TZapisTabeli::Caption(TTabele tabela) const
 {
     return fPliki.PobierzCaptionTabeli(tabela);

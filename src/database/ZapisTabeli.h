@@ -70,7 +70,6 @@ private:
     // The heading goes in once, before the first message line.
     void DodajKomunikat(std::string linia);
     void DodajPolecenie(std::string polecenie, bool zmieniaStan = false);
-    std::string PolecenieUsuniecia(const std::string& tabela, int32_t id) const;
     std::string Caption(TTabele tabela) const;
     bool Uzyte(TUzycie uzycie, int32_t id);
     std::unordered_set<int32_t> ZbierzUzyte(TUzycie uzycie) const;

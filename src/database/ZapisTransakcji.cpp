@@ -16,6 +16,7 @@
 #include "records/ZlecenieStale.h"
 
 using zapis::Liczba;
+using zapis::PolecenieUsuniecia;
 using zapis::Sklej;
 using zapis::TekstOpcjonalny;
 
