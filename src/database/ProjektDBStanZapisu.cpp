@@ -1,55 +1,19 @@
 // Which tables hold unsaved changes, and the stored values of one column.
 #include <exception>
-#include <utility>
 
 #include "collections/KolekcjeDanych.h"
+#include "database/FlagiZmian.h"
 #include "database/PlikiDB.h"
 #include "database/ProjektDB.h"
 #include "database/ZawartoscKolumny.h"
 
 bool TProjektDB::TabelaZapisana(TTabele tabela) const
 {
-    if (!fKolekcje)
+    // The offers have no flag of their own (they share the deposits'): never reported saved.
+    if (!fKolekcje || tabela == TTabele::Pusta || tabela == TTabele::PrzychodyIRozchody ||
+        tabela == TTabele::HarmonogramyLokatBankowych)
         return false;
-    const TKolekcjeDanych& k = *fKolekcje;
-    switch (tabela) {
-    case TTabele::Wydatki:
-        return !k.ZmienionoINiezapisanoWydatki();
-    case TTabele::Przychody:
-        return !k.ZmienionoINiezapisanoPrzychody();
-    case TTabele::Oszczednosci:
-        return !k.ZmienionoINiezapisanoOszczednosci();
-    case TTabele::Osoby:
-        return !k.ZmienionoINiezapisanoOsoby();
-    case TTabele::Kategorie_Wydatki:
-        return !k.ZmienionoINiezapisanoKategorieWydatki();
-    case TTabele::Kategorie_Przychody:
-        return !k.ZmienionoINiezapisanoKategoriePrzychody();
-    case TTabele::Kategorie_Oszczednosci:
-        return !k.ZmienionoINiezapisanoKategorieOszczednosci();
-    case TTabele::HistoriaPrzelewow:
-        return !k.ZmienionoINiezapisanoHistoriePrzelewow();
-    case TTabele::ZleceniaStaleWydatki:
-        return !k.ZmienionoINiezapisanoZleceniaStaleWydatki();
-    case TTabele::ZleceniaStalePrzychody:
-        return !k.ZmienionoINiezapisanoZleceniaStalePrzychody();
-    case TTabele::HistoriaZlecenStalychWydatki:
-    case TTabele::HistoriaZlecenStalychPrzychody:
-        return !k.ZmienionoINiezapisanoHistorieZlecenStalych();
-    case TTabele::StanyOszczednosci:
-        return !k.ZmienionoINiezapisanoStanyOszczednosci();
-    case TTabele::Plany:
-        return !k.ZmienionoINiezapisanoPlany();
-    case TTabele::Ograniczenia:
-        return !k.ZmienionoINiezapisanoOgraniczenia();
-    case TTabele::Lokaty:
-        return !k.ZmienionoINiezapisanoLokaty();
-    case TTabele::Pusta:
-    case TTabele::PrzychodyIRozchody:
-    case TTabele::HarmonogramyLokatBankowych:
-        return false;
-    }
-    return false;
+    return !MaNiezapisaneZmiany(*fKolekcje, tabela);
 }
 
 bool TProjektDB::TabeleZKategoriamiZapisane() const
@@ -76,28 +40,27 @@ std::string TProjektDB::EtykietyNiezapisanychTabel() const
 {
     std::string etykiety;
     if (fKolekcje && fPlikiDB) {
-        const TKolekcjeDanych& k = *fKolekcje;
-        const std::pair<bool, TTabele> kolejnosc[] = {
-            {k.ZmienionoINiezapisanoWydatki(), TTabele::Wydatki},
-            {k.ZmienionoINiezapisanoPrzychody(), TTabele::Przychody},
-            {k.ZmienionoINiezapisanoOszczednosci(), TTabele::Oszczednosci},
-            {k.ZmienionoINiezapisanoKategorieWydatki(), TTabele::Kategorie_Wydatki},
-            {k.ZmienionoINiezapisanoKategoriePrzychody(), TTabele::Kategorie_Przychody},
-            {k.ZmienionoINiezapisanoKategorieOszczednosci(), TTabele::Kategorie_Oszczednosci},
-            {k.ZmienionoINiezapisanoOsoby(), TTabele::Osoby},
-            {k.ZmienionoINiezapisanoHistoriePrzelewow(), TTabele::HistoriaPrzelewow},
-            {k.ZmienionoINiezapisanoStanyOszczednosci(), TTabele::StanyOszczednosci},
-            // One flag covers the history of both kinds of order.
-            {k.ZmienionoINiezapisanoHistorieZlecenStalych(), TTabele::HistoriaZlecenStalychWydatki},
-            {k.ZmienionoINiezapisanoHistorieZlecenStalych(), TTabele::HistoriaZlecenStalychPrzychody},
-            {k.ZmienionoINiezapisanoZleceniaStaleWydatki(), TTabele::ZleceniaStaleWydatki},
-            {k.ZmienionoINiezapisanoZleceniaStalePrzychody(), TTabele::ZleceniaStalePrzychody},
-            {k.ZmienionoINiezapisanoPlany(), TTabele::Plany},
-            {k.ZmienionoINiezapisanoOgraniczenia(), TTabele::Ograniczenia},
-            {k.ZmienionoINiezapisanoLokaty(), TTabele::Lokaty},
+        // One flag covers the history of both kinds of order: both captions are listed.
+        static constexpr TTabele kolejnosc[] = {
+            TTabele::Wydatki,
+            TTabele::Przychody,
+            TTabele::Oszczednosci,
+            TTabele::Kategorie_Wydatki,
+            TTabele::Kategorie_Przychody,
+            TTabele::Kategorie_Oszczednosci,
+            TTabele::Osoby,
+            TTabele::HistoriaPrzelewow,
+            TTabele::StanyOszczednosci,
+            TTabele::HistoriaZlecenStalychWydatki,
+            TTabele::HistoriaZlecenStalychPrzychody,
+            TTabele::ZleceniaStaleWydatki,
+            TTabele::ZleceniaStalePrzychody,
+            TTabele::Plany,
+            TTabele::Ograniczenia,
+            TTabele::Lokaty,
         };
-        for (const auto& [zmieniona, tabela] : kolejnosc) {
-            if (!zmieniona)
+        for (const TTabele tabela : kolejnosc) {
+            if (!MaNiezapisaneZmiany(*fKolekcje, tabela))
                 continue;
             if (!etykiety.empty())
                 etykiety += ", ";
