@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "collections/KolekcjeDanych.h"
+#include "collections/ZapytaniaWspolne.h"
 #include "common/Platforma.h"
 #include "database/ProjektDB.h"
 #include "records/Lokata.h"
@@ -10,8 +11,6 @@
 
 namespace {
 
-// No savings category has this id, so the entry is never a means of payment.
-constexpr int32_t IdKategoriiLokat = -1000;
 // After every weighted category.
 constexpr uint32_t WagaLokat = 2147483647;
 const char* const OdnosnikRankinguLokat =
@@ -45,7 +44,8 @@ void TProjektDB::SetPokazujLokatyWOszczednosciach(bool v)
 
     auto wpis = std::make_unique<TOszczednosc>();
     wpis->SetOszczednoscZTabeliLokaty(true);
-    wpis->SetIdKategoriaOszczednosci(IdKategoriiLokat);
+    // No savings category has this id, so the entry is never a means of payment.
+    wpis->SetIdKategoriaOszczednosci(zapytania::IdKategoriiLokat);
     wpis->SetIle(SumaTrwajacychLokat(fKolekcje->Lokaty()));
     wpis->SetData(Teraz());
     wpis->SetWagaIdKatOszczednosci(WagaLokat);
