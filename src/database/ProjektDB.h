@@ -204,7 +204,6 @@ private:
     void UsunPowtorzoneStanyOszczednosci();
     // The working map a category or person table fills; nullptr for the other tables.
     std::map<int32_t, std::string>* SlownikZapisu(TTabele tabela);
-    // @@DEPOSITS-PRIVATE@@
 
     bool fReadOnlyMode = false;
     std::unique_ptr<TPlikiDB> fPlikiDB;
