@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "collections/KolekcjeDanych.h"
+#include "collections/Porownania.h"
 #include "common/PolskiTekst.h"
 #include "records/Przychod.h"
 #include "records/Wydatek.h"
@@ -37,9 +38,7 @@ public:
             opisy.emplace(para.Klucz, k.PobierzOpisKategoriiPoID(para.Klucz, tabela));
         analiza::PosortujRanking(fPary, [&opisy](const TPara& a, const TPara& b) {
             const int wynik = PorownajTekstyBezWielkosciLiter(opisy.at(b.Klucz), opisy.at(a.Klucz));
-            if (wynik != 0)
-                return wynik;
-            return a.Klucz < b.Klucz ? -1 : (a.Klucz > b.Klucz ? 1 : 0);
+            return wynik != 0 ? wynik : PorownajWartosci(a.Klucz, b.Klucz);
         });
         return std::move(fPary);
     }
