@@ -3,6 +3,25 @@
 #include "common/FormatyTekstowe.h"
 #include "common/FunkcjeWspolne.h"
 
+namespace {
+
+// The text between two quote characters, each one inside doubled.
+std::string WZnakach(std::string_view tekst, char cudzyslow)
+{
+    std::string wynik;
+    wynik.reserve(tekst.size() + 2);
+    wynik += cudzyslow;
+    for (const char c : tekst) {
+        if (c == cudzyslow)
+            wynik += cudzyslow;
+        wynik += c;
+    }
+    wynik += cudzyslow;
+    return wynik;
+}
+
+}  // namespace
+
 namespace zapis {
 
 std::string Sklej(std::initializer_list<std::string_view> czesci)
@@ -34,30 +53,12 @@ std::string TekstOpcjonalnyNiepusty(std::string_view tekst)
 
 std::string TekstWApostrofach(std::string_view tekst)
 {
-    std::string wynik;
-    wynik.reserve(tekst.size() + 2);
-    wynik += '\'';
-    for (const char c : tekst) {
-        if (c == '\'')
-            wynik += '\'';
-        wynik += c;
-    }
-    wynik += '\'';
-    return wynik;
+    return WZnakach(tekst, '\'');
 }
 
 std::string Identyfikator(std::string_view nazwa)
 {
-    std::string wynik;
-    wynik.reserve(nazwa.size() + 2);
-    wynik += '"';
-    for (const char c : nazwa) {
-        if (c == '"')
-            wynik += '"';
-        wynik += c;
-    }
-    wynik += '"';
-    return wynik;
+    return WZnakach(nazwa, '"');
 }
 
 std::string PolecenieUsuniecia(std::string_view tabela, int32_t id)
