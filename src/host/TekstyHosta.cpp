@@ -15,8 +15,3 @@ std::string TekstDoKonsoli(const std::string& tekst)
     }
     return wynik;
 }
-
-QString TekstDoOkna(const std::string& tekst)
-{
-    return QString::fromStdString(TekstDoKonsoli(tekst));
-}
