@@ -64,12 +64,6 @@ private:
     TPoleKwoty& fPole;
 };
 
-QString SymbolZUstawien()
-{
-    const std::string& symbol = UstawieniaFormatow().SymbolWaluty;
-    return QString::fromStdString(symbol.empty() ? std::string(PolskiSymbolWaluty) : symbol);
-}
-
 QChar SeparatorZUstawien()
 {
     const char separator = UstawieniaFormatow().SeparatorDziesietny;
@@ -80,7 +74,7 @@ QChar SeparatorZUstawien()
 
 TPoleKwoty::TPoleKwoty(QWidget* rodzic)
     : QLineEdit(rodzic),
-      fSymbolWaluty(SymbolZUstawien()),
+      fSymbolWaluty(SymbolWalutyZUstawien()),
       fSeparator(SeparatorZUstawien()),
       fPrzycisk(new QToolButton(this))
 {
@@ -93,6 +87,12 @@ TPoleKwoty::TPoleKwoty(QWidget* rodzic)
     fPrzycisk->setToolTip(QStringLiteral("Kalkulator"));
     connect(fPrzycisk, &QToolButton::clicked, this, &TPoleKwoty::PokazKalkulator);
     UstawMarginesy();
+}
+
+QString TPoleKwoty::SymbolWalutyZUstawien()
+{
+    const std::string& symbol = UstawieniaFormatow().SymbolWaluty;
+    return QString::fromStdString(symbol.empty() ? std::string(PolskiSymbolWaluty) : symbol);
 }
 
 void TPoleKwoty::SetSymbolWaluty(const QString& symbol)

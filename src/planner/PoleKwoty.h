@@ -21,6 +21,9 @@ public:
 
     QString SymbolWaluty() const { return fSymbolWaluty; }
     void SetSymbolWaluty(const QString& symbol);
+    // The symbol of the common format settings, the Polish one before they are set; a new box
+    // starts with it.
+    static QString SymbolWalutyZUstawien();
     double MaksymalnaWartosc() const { return fMaksymalnaWartosc; }
     void SetMaksymalnaWartosc(double v) { fMaksymalnaWartosc = v; }
     int MaksymalnaDlugosc() const { return fMaksymalnaDlugosc; }

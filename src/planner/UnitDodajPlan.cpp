@@ -6,17 +6,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimeEdit>
 
-#include <string>
-
-#include "common/DaneRegionalne.h"
-#include "common/FunkcjeWspolne.h"
+#include "planner/CzcionkiPlanera.h"
 #include "planner/FiltrTekstu.h"
+#include "planner/IkonyPlanera.h"
 #include "planner/PoleKwoty.h"
 
 namespace {
@@ -29,64 +25,6 @@ constexpr int KolumnaEtykiet = 8;
 constexpr int KolumnaPol = 99;
 constexpr int SzerokoscPol = 282;
 constexpr int WysokoscPola = 21;
-
-// The named fonts where installed; otherwise their metric-compatible free counterparts.
-QFont CzcionkaOkna()
-{
-    QFont czcionka;
-    czcionka.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"),
-                          QStringLiteral("DejaVu Sans")});
-    czcionka.setPointSize(8);
-    return czcionka;
-}
-
-QFont CzcionkaNaglowka()
-{
-    QFont czcionka;
-    czcionka.setFamilies({QStringLiteral("Calibri"), QStringLiteral("Carlito"),
-                          QStringLiteral("DejaVu Sans")});
-    czcionka.setPixelSize(15);
-    czcionka.setBold(true);
-    return czcionka;
-}
-
-// The header picture: a calendar page with a coin, in the header's colours.
-QPixmap ObrazNaglowka()
-{
-    QPixmap obraz(48, 49);
-    obraz.fill(Qt::transparent);
-    QPainter p(&obraz);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF kartka(7.5, 10.5, 30, 30);
-    p.setPen(QPen(QColor(220, 218, 210), 1));
-    p.setBrush(QColor(250, 250, 246));
-    p.drawRoundedRect(kartka, 3, 3);
-    QPainterPath pasek;
-    pasek.addRoundedRect(QRectF(kartka.left(), kartka.top(), kartka.width(), 8), 3, 3);
-    pasek.addRect(QRectF(kartka.left(), kartka.top() + 4, kartka.width(), 4));
-    p.fillPath(pasek.simplified(), QColor(205, 70, 55));
-    p.setPen(QPen(QColor(235, 235, 230), 2, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(15, 7.5), QPointF(15, 13));
-    p.drawLine(QPointF(30, 7.5), QPointF(30, 13));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(150, 148, 140));
-    for (int w = 0; w < 3; ++w)
-        for (int k = 0; k < 4; ++k)
-            p.drawRect(QRectF(11 + k * 6, 22 + w * 5.5, 4, 3.5));
-    const QRectF moneta(25.5, 26.5, 17, 17);
-    p.setPen(QPen(QColor(160, 120, 20), 1.2));
-    p.setBrush(QColor(240, 190, 60));
-    p.drawEllipse(moneta);
-    QFont czcionka;
-    czcionka.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    czcionka.setPixelSize(8);
-    czcionka.setBold(true);
-    p.setFont(czcionka);
-    p.setPen(QColor(110, 80, 10));
-    p.drawText(moneta, Qt::AlignCenter, QString::fromUtf8(PolskiSymbolWaluty.data(),
-                                                          static_cast<qsizetype>(PolskiSymbolWaluty.size())));
-    return obraz;
-}
 
 bool KlawiszEnter(const QKeyEvent& klawisz)
 {
@@ -110,7 +48,7 @@ TFormDodajPlan::TFormDodajPlan(QWidget* rodzic)
       btn_Cancel(new QPushButton(QStringLiteral("&Anuluj"), this))
 {
     setWindowTitle(QStringLiteral("Dodaj"));
-    setFont(CzcionkaOkna());
+    setFont(CzcionkaTahoma(8));
     setFixedSize(Szerokosc, Wysokosc);
     UtworzUklad();
 
@@ -164,11 +102,11 @@ void TFormDodajPlan::UtworzUklad()
     naglowek->setPalette(paleta);
     lbl_Add_Head->setParent(naglowek);
     lbl_Add_Head->setGeometry(10, 0, Szerokosc - 10 - 48 - 10, WysokoscNaglowka);
-    lbl_Add_Head->setFont(CzcionkaNaglowka());
+    lbl_Add_Head->setFont(CzcionkaCalibriPx(15, true));
     lbl_Add_Head->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     auto* const obraz = new QLabel(naglowek);
     obraz->setGeometry(Szerokosc - 10 - 48, 0, 48, WysokoscNaglowka);
-    obraz->setPixmap(ObrazNaglowka());
+    obraz->setPixmap(ObrazekNaglowkaPlanera());
 
     const auto etykieta = [this](QLabel* label, const QString& tekst, int y, QWidget* pole) {
         label->setText(tekst);
@@ -240,8 +178,7 @@ void TFormDodajPlan::showEvent(QShowEvent* zdarzenie)
 
 void TFormDodajPlan::FormShow()
 {
-    const std::string& symbol = UstawieniaFormatow().SymbolWaluty;
-    e_Add_Kwota->SetSymbolWaluty(QString::fromStdString(symbol.empty() ? std::string(PolskiSymbolWaluty) : symbol));
+    e_Add_Kwota->SetSymbolWaluty(TPoleKwoty::SymbolWalutyZUstawien());
     const QScreen* const ekran = parentWidget() != nullptr && parentWidget()->screen() != nullptr
                                      ? parentWidget()->screen()
                                      : QGuiApplication::primaryScreen();
