@@ -11,7 +11,6 @@
 #include "common/FunkcjeWspolne.h"
 #include "common/Platforma.h"
 #include "database/ProjektDB.h"
-#include "planner/EdytorPlanow.h"
 #include "planner/ListaPozycji.h"
 #include "planner/PomocPlanera.h"
 #include "planner/RysowaniePlanow.h"
@@ -226,13 +225,18 @@ bool TPlanerFormGlowny::IdBiezacegoWiersza(int32_t& id) const
     return true;
 }
 
-void TPlanerFormGlowny::DodajPlan(TTypPlanu typ)
+TEdytorPlanow TPlanerFormGlowny::Edytor()
 {
     TEdytorPlanow edytor(this, fMyDB, ngrid_Glowny);
     edytor.SetMaksymalnaWartoscWProgramie(fMaksymalnaWartoscWProgramie);
     edytor.SetMaksymalnaDlugoscKwoty(fMaksymalnaDlugoscKwoty);
     edytor.SetOdswiezListePlanow([this] { OdswiezListePlanow(); });
-    edytor.DodajPlan(typ);
+    return edytor;
+}
+
+void TPlanerFormGlowny::DodajPlan(TTypPlanu typ)
+{
+    Edytor().DodajPlan(typ);
 }
 
 void TPlanerFormGlowny::sbtn_DodajWClick()
@@ -254,13 +258,8 @@ void TPlanerFormGlowny::ngrid_GlownyDblClick()
         PokazBlad(NieMoznaEdytowac);
         return;
     }
-    if (TPlan* plan = fMyDB->Kolekcje().PobierzPlanDlaID(id)) {
-        TEdytorPlanow edytor(this, fMyDB, ngrid_Glowny);
-        edytor.SetMaksymalnaWartoscWProgramie(fMaksymalnaWartoscWProgramie);
-        edytor.SetMaksymalnaDlugoscKwoty(fMaksymalnaDlugoscKwoty);
-        edytor.SetOdswiezListePlanow([this] { OdswiezListePlanow(); });
-        edytor.EdytujPlan(*plan);
-    }
+    if (TPlan* plan = fMyDB->Kolekcje().PobierzPlanDlaID(id))
+        Edytor().EdytujPlan(*plan);
     OdswiezListePlanow();
 }
 

@@ -9,6 +9,7 @@
 
 #include <memory>
 
+#include "planner/EdytorPlanow.h"
 #include "planner/Filtr.h"
 #include "planner/ModelPlanow.h"
 
@@ -101,6 +102,8 @@ private:
     void ngrid_GlownyDrawCell(TRysowanieKomorki& komorka);
     void ngrid_GlownyDrawFooter(TRysowanieStopki& stopka);
 
+    // The editor flows on this window's database and grid, with its amount limits.
+    TEdytorPlanow Edytor();
     void DodajPlan(TTypPlanu typ);
     // The current row's id cell holds an integer (id set) or not; the plan is the first with
     // that id, or none.
@@ -114,8 +117,8 @@ private:
     TModelPlanow fModel;
     int fCol = -1;
     int fRow = -1;
-    double fMaksymalnaWartoscWProgramie = 1e15;
-    int fMaksymalnaDlugoscKwoty = 15;
+    double fMaksymalnaWartoscWProgramie = TEdytorPlanow::DomyslnaMaksymalnaWartosc;
+    int fMaksymalnaDlugoscKwoty = TEdytorPlanow::DomyslnaMaksymalnaDlugoscKwoty;
     const QString fPrefix = QStringLiteral("  >>");
     bool fKliknietoOK = false;
     bool fPrzygotowane = false;
