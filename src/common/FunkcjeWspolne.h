@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "common/DataCzas.h"
-#include "common/IntegerList.h"
 
 // A two-dimensional table of texts: a list of rows, each a list of cells.
 using TTabDwuwymiarowa = std::vector<std::vector<std::string>>;

@@ -3,7 +3,7 @@
 #include <chrono>
 #include <ctime>
 #include <iostream>
-#include <mutex>
+#include <utility>
 
 namespace {
 
