@@ -209,5 +209,3 @@ BENCHMARK(SurowaPetla)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond)
 BENCHMARK(TabelaIKonwersjaZTekstu)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(TabelaIFieldTextByName)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(TylkoGetTable)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
-
-BENCHMARK_MAIN();
